@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Code page 1251 at the file boundaries. Characters the code page lacks become "?".
+QByteArray toCp1251(const QString& text);
+QString fromCp1251(const QByteArray& bytes);

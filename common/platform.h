@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <functional>
+
+class QPainter;
+class QWidget;
+
+// The few services of the desktop that the programs use, behind functions of our own. Tests swap
+// the interactive ones through hooks().
+namespace platform {
+
+// Draws text centred horizontally, word-wrapped, from the top of rect; returns the text's height.
+int drawWrappedText(QPainter& painter, const QRect& rect, const QString& text);
+
+// Yes/No question with a warning icon; true for Yes.
+bool askYesNo(QWidget* owner, const QString& title, const QString& text);
+
+// Error box with the given caption.
+void showError(QWidget* owner, const QString& title, const QString& text);
+
+// Hands a file to the program the desktop associates with its type; the result is not reported.
+void openDocument(const QString& path);
+
+// The user's temporary folder and the running program's folder, each ending with a separator.
+QString tempFolder();
+QString programFolder();
+
+struct Hooks {
+    std::function<bool(QWidget*, const QString&, const QString&)> askYesNo;
+    std::function<void(QWidget*, const QString&, const QString&)> showError;
+    std::function<void(const QString&)> openDocument;
+};
+// Empty hooks mean the real desktop services.
+Hooks& hooks();
+
+} // namespace platform

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QTableWidget>
+#include <functional>
+#include <vector>
+
+class QPainter;
+
+// A grid of texts addressed as cells(col, row), with fixed (header) rows and columns drawn as
+// buttons and not editable. Every text written to a cell, by code or by the user, is kept for the
+// grid's lifetime: lowering the row count hides rows without clearing them, raising it shows their
+// texts again, and cells() of a hidden row gives its kept text.
+class StringGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    // Called for every cell the grid paints, after it has filled the painter's brush, pen and font
+    // for the cell's state.
+    using DrawCellFn =
+        std::function<void(StringGrid& grid, int col, int row, const QRect& rect, QPainter& painter)>;
+
+    StringGrid(int colCount, int rowCount, int fixedRows, int fixedCols, QWidget* parent = nullptr);
+
+    QString cells(int col, int row) const;
+    void setCells(int col, int row, const QString& text);
+
+    int fixedRows() const { return m_fixedRows; }
+    int fixedCols() const { return m_fixedCols; }
+    void setDefaultRowHeight(int height);
+    void setDrawCellHandler(DrawCellFn handler) { m_drawCell = std::move(handler); }
+    const DrawCellFn& drawCellHandler() const { return m_drawCell; }
+
+    // The text of the current cell as the user sees it: the editor's while a cell is edited.
+    QString currentCellText() const;
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void restoreKeptRows(int first, int last);
+    void keepItem(QTableWidgetItem* item);
+    QString& kept(int col, int row);
+    bool isFixed(int col, int row) const { return row < m_fixedRows || col < m_fixedCols; }
+    int columnBorderAt(int x) const;
+
+    int m_fixedRows;
+    int m_fixedCols;
+    std::vector<std::vector<QString>> m_kept; // [col][row]
+    DrawCellFn m_drawCell;
+    bool m_restoring = false;
+    int m_resizingColumn = -1;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Rules of the device-list dialog, apart from its widgets.
+
+// Devices shown for a count field: its whole number, 2 when it holds none, at most 20.
+int shownDeviceCount(const QString& countText);
+
+// The count confirmed with "Готово": throws EConvertError when the field holds no whole number,
+// and AppError("Число технических средств не может быть больше 20") above 20.
+int confirmedDeviceCount(const QString& countText);
+
+// Probability of failure-free operation over 1000 hours for an MTBF text, as FormatFixed(8).
+// Throws EConvertError for a text that is no number and EZeroDivide for 0.
+QString failureFreeProbability(const QString& mtbfText);

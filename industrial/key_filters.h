@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// Key filters of the industrial windows: each returns the key to let through or QChar() to drop
+// it. `text` is the field's (or current cell's) text at the key press; `separator` the locale's.
+
+// Area table: Backspace, Tab, ",", "." and digits.
+QChar areaTableKey(QChar key);
+// Design-point grid: digits, Backspace and one locale separator, never first.
+QChar designGridKey(QChar key, const QString& text, QChar separator);
+// Design-point dialog and start-time chooser fields: Backspace, Tab, ",", "." and digits.
+QChar numericFieldKey(QChar key);
+// Device count: Backspace, Tab and digits.
+QChar deviceCountKey(QChar key);
+// Device grid, by column of the current cell (0 name, 1 MTBF, 2 probability).
+QChar deviceGridKey(int column, QChar key, const QString& text, QChar separator);

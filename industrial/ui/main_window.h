@@ -1,0 +1,106 @@
+#pragma once
+
+// Main window of Ovrelta_online.
+//
+// Core classes: TForm1 (this window) holds most inputs in its controls; TZdanie (the global
+// Zdanie) holds the working-time texts, the device lists and the results of the last
+// calculation; the dialogs TForm6, TEvacForm, TStartEvacForm and TEffectCalcForm write into
+// this window's controls or into the record. A command reads the controls, calls the logic in
+// industrial/ with plain values, and writes the results back.
+
+#include "industrial/building_record.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QScrollArea;
+class QToolBar;
+class QToolButton;
+class LabeledEdit;
+class RadioGroup;
+class StringGrid;
+class ValueListEditor;
+class TForm6;
+class TEvacForm;
+class TStartEvacForm;
+class TEffectCalcForm;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void NewPar();
+
+    // Commands and handlers, named after their component and event.
+    void TBNewClick();
+    void TBExitClick();
+    void TBHelpClick();
+    void RadioGroup1Click();
+    void RadioGroup7Click();
+    void RadioGroup6Click();
+    void RadioGroup4Click();
+    void RadioGroup5Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+
+    QString statusText() const;
+    void setStatusText(const QString& text);
+
+    // The dialogs, made on first use.
+    TForm6* form6();
+    TEvacForm* evacForm();
+    TStartEvacForm* startEvacForm();
+    TEffectCalcForm* effectCalcForm();
+    bool hasForm6() const { return m_form6 != nullptr; }
+    bool hasEvacForm() const { return m_evacForm != nullptr; }
+    bool hasStartEvacForm() const { return m_startEvacForm != nullptr; }
+    bool hasEffectCalcForm() const { return m_effectCalcForm != nullptr; }
+
+    // Components.
+    QToolBar* TBToolbar2 = nullptr;
+    QAction* TBNew = nullptr;
+    QAction* TBLoad = nullptr;
+    QAction* TBSave = nullptr;
+    QAction* TBCalc = nullptr;
+    QAction* TBHelp = nullptr;
+    QAction* TBExit = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    LabeledEdit* LabeledEdit9 = nullptr;
+    LabeledEdit* LabeledEdit8 = nullptr;
+    RadioGroup* RadioGroup1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    LabeledEdit* LabeledEdit2 = nullptr;
+    RadioGroup* RadioGroup8 = nullptr;
+    QGroupBox* GroupBox5 = nullptr;
+    ValueListEditor* ValueListEditor1 = nullptr;
+    RadioGroup* RadioGroup3 = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    StringGrid* StringGrid1 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    RadioGroup* RadioGroup7 = nullptr;
+    RadioGroup* RadioGroup6 = nullptr;
+    RadioGroup* RadioGroup4 = nullptr;
+    RadioGroup* RadioGroup5 = nullptr;
+    QLabel* StatusBar1Panel = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void buildToolbar();
+    void buildInputs(QWidget* column);
+    void protectionChoice(const RadioGroup* group, int computeItem, TDeviceList TZdanie::*list);
+
+    TForm6* m_form6 = nullptr;
+    TEvacForm* m_evacForm = nullptr;
+    TStartEvacForm* m_startEvacForm = nullptr;
+    TEffectCalcForm* m_effectCalcForm = nullptr;
+};

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the programs and the tests need, when they are missing.
+# Sourced by ./run and ./test; works as root or through sudo.
+ovrelta_packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev
+  fonts-dejavu-core
+)
+
+ovrelta_setup() {
+  local missing=()
+  local p
+  for p in "${ovrelta_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+ovrelta_build() {
+  local dir=$1
+  cmake -S "$ovrelta_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build "$dir" --parallel "$(nproc)"
+}

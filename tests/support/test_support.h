@@ -1,0 +1,51 @@
+#pragma once
+
+#include "common/number_parse.h"
+#include "common/platform.h"
+
+#include <QString>
+#include <QStringList>
+
+// Sets the process-wide decimal separator for one test and restores it afterwards.
+class ScopedDecimalSeparator {
+public:
+    explicit ScopedDecimalSeparator(QChar separator) : m_saved(decimalSeparator())
+    {
+        setDecimalSeparator(separator);
+    }
+    ~ScopedDecimalSeparator() { setDecimalSeparator(m_saved); }
+    ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
+    ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
+
+private:
+    QChar m_saved;
+};
+
+// Replaces the desktop's boxes and shell with recorders for one test.
+class DesktopRecorder {
+public:
+    DesktopRecorder()
+    {
+        auto& h = platform::hooks();
+        m_saved = h;
+        h.askYesNo = [this](QWidget*, const QString& title, const QString& text) {
+            questions << title + u'|' + text;
+            return answerYes;
+        };
+        h.showError = [this](QWidget*, const QString& title, const QString& text) {
+            errors << title + u'|' + text;
+        };
+        h.openDocument = [this](const QString& path) { opened << path; };
+    }
+    ~DesktopRecorder() { platform::hooks() = m_saved; }
+    DesktopRecorder(const DesktopRecorder&) = delete;
+    DesktopRecorder& operator=(const DesktopRecorder&) = delete;
+
+    bool answerYes = true;
+    QStringList questions; // "title|text"
+    QStringList errors;    // "title|text"
+    QStringList opened;
+
+private:
+    platform::Hooks m_saved;
+};
