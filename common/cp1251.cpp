@@ -1,0 +1,63 @@
+#include "common/cp1251.h"
+
+#include <QHash>
+#include <QStringDecoder>
+#include <array>
+
+namespace
+{
+
+// The code page as two tables, built once from Qt's converter. The converter itself marks
+// unmappable characters with SUB (0x1A), which is indistinguishable from a real U+001A.
+struct Cp1251Tables {
+    std::array<QChar, 256> toUnicode{};
+    QHash<char16_t, char> fromUnicode;
+
+    Cp1251Tables()
+    {
+        QByteArray all(256, '\0');
+        for (int i = 0; i < 256; ++i)
+            all[i] = static_cast<char>(i);
+        QStringDecoder decoder("windows-1251");
+        const QString decoded = decoder.decode(all);
+        for (int i = 0; i < 256 && i < decoded.size(); ++i) {
+            toUnicode[static_cast<std::size_t>(i)] = decoded.at(i);
+            if (decoded.at(i) != QChar::ReplacementCharacter)
+                fromUnicode.insert(decoded.at(i).unicode(), static_cast<char>(i));
+        }
+    }
+};
+
+const Cp1251Tables& tables()
+{
+    static const Cp1251Tables instance;
+    return instance;
+}
+
+} // namespace
+
+QByteArray toCp1251(const QString& text)
+{
+    const auto& map = tables().fromUnicode;
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // A character outside the BMP is one "?", not two.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        const auto found = map.constFind(c.unicode());
+        bytes += found == map.cend() ? '?' : *found;
+    }
+    return bytes;
+}
+
+QString fromCp1251(const QByteArray& bytes)
+{
+    const auto& map = tables().toUnicode;
+    QString text;
+    text.reserve(bytes.size());
+    for (const char b : bytes)
+        text += map[static_cast<unsigned char>(b)];
+    return text;
+}

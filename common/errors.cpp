@@ -1,0 +1,26 @@
+#include "common/errors.h"
+
+#include <utility>
+
+using namespace Qt::Literals::StringLiterals;
+
+AppError::AppError(QString message) : m_message(std::move(message)), m_utf8(m_message.toStdString())
+{
+}
+
+// Concatenation rather than arg(): the text itself may hold "%1".
+EConvertError EConvertError::notFloat(const QString& text)
+{
+    return EConvertError(u"'"_s + text + u"' is not a valid floating point value"_s);
+}
+
+EConvertError EConvertError::notInteger(const QString& text)
+{
+    return EConvertError(u"'"_s + text + u"' is not a valid integer value"_s);
+}
+
+EZeroDivide::EZeroDivide() : AppError(u"Floating point division by zero"_s) {}
+
+EOverflow::EOverflow() : AppError(u"Floating point overflow"_s) {}
+
+EReadError::EReadError() : AppError(u"Read beyond end of file"_s) {}

@@ -6,7 +6,8 @@
 
 // Failures that end a command and reach the user through the command guard. Each kind of failure
 // has a type of its own; the message is what the error box shows, word for word.
-class AppError : public std::exception {
+class AppError : public std::exception
+{
 public:
     explicit AppError(QString message);
     const QString& message() const noexcept { return m_message; }
@@ -18,27 +19,32 @@ private:
 };
 
 // A text that is not a number of the expected kind.
-class EConvertError : public AppError {
+class EConvertError : public AppError
+{
 public:
     using AppError::AppError;
-    static EConvertError notFloat(const QString& text);   // "'%s' is not a valid floating point value"
+    static EConvertError
+    notFloat(const QString& text); // "'%s' is not a valid floating point value"
     static EConvertError notInteger(const QString& text); // "'%s' is not a valid integer value"
 };
 
 // "Floating point division by zero"
-class EZeroDivide : public AppError {
+class EZeroDivide : public AppError
+{
 public:
     EZeroDivide();
 };
 
 // "Floating point overflow"
-class EOverflow : public AppError {
+class EOverflow : public AppError
+{
 public:
     EOverflow();
 };
 
 // "Read beyond end of file"
-class EReadError : public AppError {
+class EReadError : public AppError
+{
 public:
     EReadError();
 };

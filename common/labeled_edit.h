@@ -6,7 +6,8 @@ class QLabel;
 class QLineEdit;
 
 // A line edit with its caption; the label is the edit's buddy.
-class LabeledEdit : public QWidget {
+class LabeledEdit : public QWidget
+{
     Q_OBJECT
 public:
     enum class LabelPosition { Left, Above };

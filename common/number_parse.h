@@ -5,8 +5,8 @@
 
 // The decimal separator of the user's locale: one process-wide setting, read once at start-up.
 QChar decimalSeparator();
-void setDecimalSeparator(QChar separator);  // tests and start-up only
-void initDecimalSeparatorFromSystem();      // QLocale::system().decimalPoint()
+void setDecimalSeparator(QChar separator); // tests and start-up only
+void initDecimalSeparatorFromSystem();     // QLocale::system().decimalPoint()
 
 // The locale's number reader: optional blanks, sign, digits with an optional locale separator and
 // fraction, optional exponent, optional blanks; nothing else. False when the text is no number or

@@ -1,0 +1,70 @@
+#include "common/platform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QUrl>
+
+namespace platform
+{
+
+Hooks& hooks()
+{
+    static Hooks instance;
+    return instance;
+}
+
+int drawWrappedText(QPainter& painter, const QRect& rect, const QString& text)
+{
+    QRect bounds;
+    painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text, &bounds);
+    return bounds.height();
+}
+
+bool askYesNo(QWidget* owner, const QString& title, const QString& text)
+{
+    if (hooks().askYesNo)
+        return hooks().askYesNo(owner, title, text);
+    return QMessageBox::warning(owner, title, text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+void showError(QWidget* owner, const QString& title, const QString& text)
+{
+    if (hooks().showError) {
+        hooks().showError(owner, title, text);
+        return;
+    }
+    QMessageBox::critical(owner, title, text);
+}
+
+void openDocument(const QString& path)
+{
+    if (hooks().openDocument) {
+        hooks().openDocument(path);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+static QString withSeparator(const QString& folder)
+{
+    QString native = QDir::toNativeSeparators(folder);
+    if (!native.endsWith(QDir::separator()))
+        native += QDir::separator();
+    return native;
+}
+
+QString tempFolder()
+{
+    return withSeparator(QDir::tempPath());
+}
+
+QString programFolder()
+{
+    return withSeparator(QCoreApplication::applicationDirPath());
+}
+
+} // namespace platform

@@ -9,7 +9,8 @@ class QWidget;
 
 // The few services of the desktop that the programs use, behind functions of our own. Tests swap
 // the interactive ones through hooks().
-namespace platform {
+namespace platform
+{
 
 // Draws text centred horizontally, word-wrapped, from the top of rect; returns the text's height.
 int drawWrappedText(QPainter& painter, const QRect& rect, const QString& text);

@@ -1,0 +1,62 @@
+#include "common/radio_group.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+    : QGroupBox(caption, parent), m_group(new QButtonGroup(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 2, 8, 2);
+    layout->setSpacing(0);
+    // Exclusive by hand: the group must be able to hold no chosen item.
+    m_group->setExclusive(false);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items.at(i), this);
+        layout->addWidget(button);
+        m_group->addButton(button, i);
+    }
+    connect(m_group, &QButtonGroup::idToggled, this, &RadioGroup::buttonToggled);
+}
+
+int RadioGroup::count() const
+{
+    return static_cast<int>(m_group->buttons().size());
+}
+
+QRadioButton* RadioGroup::button(int index) const
+{
+    return qobject_cast<QRadioButton*>(m_group->button(index));
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    index = qBound(-1, index, count() - 1);
+    if (index == m_index)
+        return;
+    m_updating = true;
+    if (m_index >= 0)
+        button(m_index)->setChecked(false);
+    if (index >= 0)
+        button(index)->setChecked(true);
+    m_updating = false;
+    m_index = index;
+    emit itemIndexChanged(m_index);
+}
+
+void RadioGroup::buttonToggled(int id, bool checked)
+{
+    if (m_updating)
+        return;
+    if (!checked) {
+        // A click on the chosen button leaves it chosen.
+        if (id == m_index) {
+            m_updating = true;
+            button(id)->setChecked(true);
+            m_updating = false;
+        }
+        return;
+    }
+    setItemIndex(id);
+}

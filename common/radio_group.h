@@ -9,7 +9,8 @@ class QRadioButton;
 // A captioned group of radio buttons with one chosen item (itemIndex, -1 for none).
 // itemIndexChanged fires for every change of the chosen item, by the user or by code, and never
 // when the chosen item stays the same.
-class RadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox
+{
     Q_OBJECT
 public:
     RadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);

@@ -3,7 +3,8 @@
 #include <QString>
 
 // A text of at most 255 characters: a longer one is cut to its first 255 when it is stored.
-class ShortText {
+class ShortText
+{
 public:
     static constexpr int MaxLength = 255;
 

@@ -10,13 +10,14 @@ class QPainter;
 // buttons and not editable. Every text written to a cell, by code or by the user, is kept for the
 // grid's lifetime: lowering the row count hides rows without clearing them, raising it shows their
 // texts again, and cells() of a hidden row gives its kept text.
-class StringGrid : public QTableWidget {
+class StringGrid : public QTableWidget
+{
     Q_OBJECT
 public:
     // Called for every cell the grid paints, after it has filled the painter's brush, pen and font
     // for the cell's state.
-    using DrawCellFn =
-        std::function<void(StringGrid& grid, int col, int row, const QRect& rect, QPainter& painter)>;
+    using DrawCellFn = std::function<void(StringGrid& grid, int col, int row, const QRect& rect,
+                                          QPainter& painter)>;
 
     StringGrid(int colCount, int rowCount, int fixedRows, int fixedCols, QWidget* parent = nullptr);
 
@@ -31,6 +32,7 @@ public:
 
     // The text of the current cell as the user sees it: the editor's while a cell is edited.
     QString currentCellText() const;
+    bool isEditing() const { return state() == QAbstractItemView::EditingState; }
 
 protected:
     bool viewportEvent(QEvent* event) override;

@@ -4,12 +4,13 @@
 
 // A key-value list: a title row with two captions, then one row per key. Keys are fixed, values
 // editable. Rows are numbered as in the original: row 0 is the title row, keys start at row 1.
-class ValueListEditor : public QTableWidget {
+class ValueListEditor : public QTableWidget
+{
     Q_OBJECT
 public:
     ValueListEditor(const QString& keyTitle, const QString& valueTitle, QWidget* parent = nullptr);
 
-    void setKeys(const QStringList& keys); // one row per key, values empty
+    void setKeys(const QStringList& keys);     // one row per key, values empty
     int lastRow() const { return rowCount(); } // rows 1..lastRow() hold keys
     QString key(int row) const;
     QString value(int row) const;

@@ -1,0 +1,53 @@
+#include "industrial/device_list.h"
+
+#include "common/errors.h"
+#include "common/number_parse.h"
+#include "industrial/building_record.h"
+#include "industrial/formatters.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+// Hours of operation the probability refers to.
+constexpr long double OperatingHours = 1000.0L;
+
+} // namespace
+
+int shownDeviceCount(const QString& countText)
+{
+    int count = 0;
+    if (!tryStrToInt(countText, count) || count < 0)
+        return 2;
+    return std::min(count, TDeviceList::MaxDevices);
+}
+
+// Above 20 is refused rather than cut: the engineer sees why the list did not take the count.
+int confirmedDeviceCount(const QString& countText)
+{
+    const int count = strToInt(countText);
+    if (count < 0)
+        throw EConvertError::notInteger(countText);
+    if (count > TDeviceList::MaxDevices)
+        throw AppError(u"Число технических средств не может быть больше 20"_s);
+    return count;
+}
+
+QString failureFreeProbability(const QString& mtbfText)
+{
+    const long double mtbf = str2r(mtbfText);
+    if (mtbf == 0.0L)
+        throw EZeroDivide();
+    // A denormal MTBF overflows the quotient before exp() could hide it as 0.
+    const long double rate = OperatingHours / mtbf;
+    if (!std::isfinite(rate))
+        throw EOverflow();
+    const long double probability = std::exp(-rate);
+    if (!std::isfinite(probability))
+        throw EOverflow();
+    return FormatFixed(8, probability);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class RadioGroup;
+class StringGrid;
+
+// Device-list dialog: one instance serves the four protection systems. EditDeviceList (globals.h)
+// copies a list in and, on "Готово", back out; the grid keeps every text typed into it, so rows an
+// opening does not overwrite may hold texts of another system.
+class TEffectCalcForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TEffectCalcForm(QWidget* parent = nullptr);
+
+    void BitBtn1Click();
+    void SpeedButton1Click();
+
+    // The "Новый" reset: series connection, count "2"; the grid is left as it is.
+    void resetFields();
+
+    RadioGroup* RadioGroup1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    StringGrid* StringGrid1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override; // FormShow
+
+private:
+    void FormCreate();
+};

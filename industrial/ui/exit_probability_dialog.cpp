@@ -1,0 +1,65 @@
+#include "industrial/ui/exit_probability_dialog.h"
+
+#include "common/command_guard.h"
+#include "common/radio_group.h"
+#include "industrial/ui/design_point_dialog.h"
+#include "industrial/ui/dialog_placement.h"
+#include "industrial/ui/globals.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+TEvacForm::TEvacForm(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(u"Выберите значение"_s);
+
+    RadioGroup1 = new RadioGroup(
+        QString(),
+        {u"Аварийные или иные выходы имеются, но значение вероятности эвакуации через них отсуствуют"_s,
+         u"Аварийные или иные выходы отсутствуют"_s},
+        this);
+    RadioGroup1->setItemIndex(0);
+
+    OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"Выбор"_s, this);
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Отмена"_s, this);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(OKBtn, QDialogButtonBox::AcceptRole);
+    buttons->addButton(CancelBtn, QDialogButtonBox::RejectRole);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(RadioGroup1);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(OKBtn, &QPushButton::clicked, this, guarded(this, [this] { OKBtnClick(); }));
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TEvacForm::OKBtnClick()
+{
+    switch (RadioGroup1->itemIndex()) {
+    case 0:
+        Form6()->Edit1->setText(u"0,03"_s);
+        break;
+    case 1:
+        Form6()->Edit1->setText(u"0,001"_s);
+        break;
+    default:
+        break;
+    }
+    accept();
+}
+
+void TEvacForm::resetFields() { RadioGroup1->setItemIndex(0); }
+
+void TEvacForm::showEvent(QShowEvent* event)
+{
+    centreOnScreen(this);
+    QDialog::showEvent(event);
+}

@@ -1,1 +1,17 @@
-int main() { return 0; }
+#include "common/command_guard.h"
+#include "common/number_parse.h"
+#include "industrial/ui/globals.h"
+#include "industrial/ui/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    setApplicationTitle(industrialAppTitle());
+    initDecimalSeparatorFromSystem();
+    // The dialogs are made when first needed; the main window is all that start-up shows.
+    TForm1 form;
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,512 @@
+#include "industrial/ui/main_window.h"
+
+#include "common/command_guard.h"
+#include "common/key_filter.h"
+#include "common/labeled_edit.h"
+#include "common/number_parse.h"
+#include "common/radio_group.h"
+#include "common/string_grid.h"
+#include "common/value_list_editor.h"
+#include "common/window_routines.h"
+#include "industrial/formatters.h"
+#include "industrial/key_filters.h"
+#include "industrial/ui/design_point_dialog.h"
+#include "industrial/ui/device_list_dialog.h"
+#include "industrial/ui/exit_probability_dialog.h"
+#include "industrial/ui/globals.h"
+#include "industrial/ui/icons.h"
+#include "industrial/ui/start_evacuation_dialog.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+const QStringList AreaTableKinds = {
+    u"Электростанции"_s,
+    u"Склады химической продукции"_s,
+    u"Склады многономенклатурной продукции"_s,
+    u"Инструментально-механические цеха"_s,
+    u"Цеха по обработке синтетического каучука и искусственных волокон"_s,
+    u"Литейные и плавильные цеха"_s,
+    u"Цеха по переработке мясных и рыбных продуктов"_s,
+    u"Цеха горячей прокатки металлов"_s,
+    u"Текстильные производства"_s,
+};
+
+const QStringList RoomTypes = {
+    u"Здания пищевой, табачной промышленности"_s,
+    u"Переработка горючих веществ, химическая промышленность"_s,
+    u"Размещение электротехнического оборудования"_s,
+    u"Обслуживание транспортных средств"_s,
+    u"Текстильная промышленность"_s,
+    u"Полиграфические предприятия, издательское дело"_s,
+    u"Административные здания производственных объектов"_s,
+    u"Другие виды зданий производственных объектов"_s,
+};
+
+const QString ComputeItem = u"Произвести расчет значения, используя расчетные данные"_s;
+
+const QStringList GridHeaders = {
+    u"Расчетная точка"_s,
+    u"Вероятность выхода через аварийные или иные выходы"_s,
+    u"Расчетное время эвакуации, мин."_s,
+    u"Время блокирования путей эвакуации, мин."_s,
+    u"Время начала эвакуации, мин."_s,
+    u"Помещение с очагом пожара"_s,
+};
+const int GridColumnWidths[] = {100, 150, 110, 120, 120, 70};
+
+// Heights of GroupBox1 for the three frequency methods.
+constexpr int AreaTableHeight = 230;
+constexpr int AreaFormulaHeight = 235;
+constexpr int ObjectKindHeight = 100;
+
+QGroupBox* plainGroup(const QString& caption, QWidget* parent)
+{
+    auto* group = new QGroupBox(caption, parent);
+    return group;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+{
+    Form1 = this;
+    setWindowTitle(u"Ovrelta: расчет пожарного риска для производственных объектов"_s);
+    setContextMenuPolicy(Qt::NoContextMenu); // the toolbar cannot be hidden
+    buildToolbar();
+
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setWidgetResizable(true);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ScrollBox1->verticalScrollBar()->setTracking(true);
+    ScrollBox1->verticalScrollBar()->setSingleStep(12);
+    auto* column = new QWidget(ScrollBox1);
+    buildInputs(column);
+    ScrollBox1->setWidget(column);
+    setCentralWidget(ScrollBox1);
+
+    StatusBar1Panel = new QLabel(this);
+    StatusBar1Panel->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(StatusBar1Panel, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    resize(714, 673);
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::buildToolbar()
+{
+    TBToolbar2 = new QToolBar(u"Панель инструментов"_s, this);
+    TBToolbar2->setMovable(false);
+    TBToolbar2->setFloatable(false);
+    TBToolbar2->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    TBToolbar2->toggleViewAction()->setVisible(false);
+    addToolBar(Qt::TopToolBarArea, TBToolbar2);
+
+    QStyle* st = style();
+    auto command = [this](const QIcon& icon, const QString& caption, void (TForm1::*handler)()) {
+        QAction* action = TBToolbar2->addAction(icon, caption);
+        connect(action, &QAction::triggered, this,
+                guarded(this, [this, handler] { (this->*handler)(); }));
+        return action;
+    };
+    TBNew = command(st->standardIcon(QStyle::SP_FileIcon), u"Новый"_s, &TForm1::TBNewClick);
+    TBToolbar2->addSeparator();
+    // Opening, saving and calculating arrive with the parameters file and the calculation.
+    TBLoad = TBToolbar2->addAction(st->standardIcon(QStyle::SP_DialogOpenButton), u"Открыть"_s);
+    TBSave = TBToolbar2->addAction(st->standardIcon(QStyle::SP_DialogSaveButton), u"Сохранить"_s);
+    TBToolbar2->addSeparator();
+    TBCalc = TBToolbar2->addAction(calculateIcon(), u"Рассчитать"_s);
+    TBToolbar2->addSeparator();
+    TBHelp =
+        command(st->standardIcon(QStyle::SP_DialogHelpButton), u"Справка"_s, &TForm1::TBHelpClick);
+    TBHelp->setVisible(false);
+    TBExit =
+        command(st->standardIcon(QStyle::SP_DialogCloseButton), u"Выход"_s, &TForm1::TBExitClick);
+
+    // Buttons of equal width.
+    int width = 0;
+    for (QAction* action : TBToolbar2->actions())
+        if (QWidget* button = TBToolbar2->widgetForAction(action);
+            qobject_cast<QToolButton*>(button))
+            width = qMax(width, button->sizeHint().width());
+    for (QAction* action : TBToolbar2->actions())
+        if (auto* button = qobject_cast<QToolButton*>(TBToolbar2->widgetForAction(action)))
+            button->setFixedWidth(width);
+}
+
+void TForm1::buildInputs(QWidget* column)
+{
+    auto* stack = new QVBoxLayout(column);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+
+    // Working time.
+    GroupBox3 = plainGroup(u" Параметры вероятности присутствия работников на объекте "_s, column);
+    GroupBox3->setFixedHeight(80);
+    LabeledEdit9 = new LabeledEdit(u"Продолжительность рабочего времени в сутки, час  "_s,
+                                   LabeledEdit::LabelPosition::Left, GroupBox3);
+    LabeledEdit9->setMaxLength(5);
+    LabeledEdit8 = new LabeledEdit(u"Число рабочих дней в расчетном году, дней  "_s,
+                                   LabeledEdit::LabelPosition::Left, GroupBox3);
+    const int labelWidth =
+        qMax(LabeledEdit9->label()->sizeHint().width(), LabeledEdit8->label()->sizeHint().width());
+    for (LabeledEdit* edit : {LabeledEdit9, LabeledEdit8}) {
+        edit->label()->setFixedWidth(labelWidth);
+        edit->label()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        edit->edit()->setFixedWidth(80);
+        edit->setText(u"0"_s);
+    }
+    auto* workLayout = new QVBoxLayout(GroupBox3);
+    workLayout->setContentsMargins(8, 4, 8, 4);
+    workLayout->addWidget(LabeledEdit9);
+    workLayout->addWidget(LabeledEdit8);
+    stack->addWidget(GroupBox3);
+
+    // Fire frequency: the method and its three panels.
+    RadioGroup1 = new RadioGroup(u"Частота возникновения пожара: "_s,
+                                 {u"Выбор значения из таблицы методики"_s,
+                                  u"Расчет значения для площади помещения более 1000 кв. м."_s,
+                                  u"Производственные здания и склады"_s},
+                                 column);
+    RadioGroup1->setFixedHeight(64);
+    stack->addWidget(RadioGroup1);
+
+    GroupBox1 = plainGroup(QString(), column);
+    auto* methodLayout = new QVBoxLayout(GroupBox1);
+    methodLayout->setContentsMargins(2, 0, 2, 2);
+    methodLayout->setSpacing(0);
+
+    GroupBox2 = plainGroup(
+        u"Расчет частоты возникновения пожара в зависимости от типа здания и его площади: "_s,
+        GroupBox1);
+    LabeledEdit2 = new LabeledEdit(u"Площадь здания(помещения), кв. м. "_s,
+                                   LabeledEdit::LabelPosition::Left, GroupBox2);
+    LabeledEdit2->edit()->setFixedWidth(100);
+    LabeledEdit2->setText(u"1"_s);
+    RadioGroup8 = new RadioGroup(u" Тип помещения: "_s, RoomTypes, GroupBox2);
+    auto* formulaLayout = new QVBoxLayout(GroupBox2);
+    formulaLayout->setContentsMargins(8, 4, 8, 4);
+    formulaLayout->setSpacing(4);
+    formulaLayout->addWidget(LabeledEdit2);
+    formulaLayout->addWidget(RadioGroup8, 1);
+    methodLayout->addWidget(GroupBox2);
+
+    GroupBox5 = plainGroup(
+        u" Расчет частоты возникновения пожара в зависимости от типа здания (помещения) и площади: "_s,
+        GroupBox1);
+    ValueListEditor1 = new ValueListEditor(u"Здание"_s, u"Площадь, кв. м."_s, GroupBox5);
+    ValueListEditor1->setKeys(AreaTableKinds);
+    ValueListEditor1->setColumnWidth(0, 480);
+    ValueListEditor1->setColumnWidth(1, 199);
+    ValueListEditor1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ValueListEditor1->horizontalHeader()->setStretchLastSection(true);
+    ValueListEditor1->verticalHeader()->setMinimumSectionSize(1);
+    ValueListEditor1->verticalHeader()->setDefaultSectionSize(18);
+    ValueListEditor1->setToolTip(u"Укажите значения площадей расчетных зданий (помещений) для "
+                                 u"расчета всех сценариев частоты возникновения пожаров"_s);
+    auto* tableLayout = new QVBoxLayout(GroupBox5);
+    tableLayout->setContentsMargins(2, 2, 2, 2);
+    tableLayout->addWidget(ValueListEditor1);
+    methodLayout->addWidget(GroupBox5);
+
+    RadioGroup3 = new RadioGroup(u" Выберите тип объекта "_s,
+                                 {u"Производственные здания"_s, u"Склады"_s}, GroupBox1);
+    methodLayout->addWidget(RadioGroup3);
+    stack->addWidget(GroupBox1);
+
+    // Design points.
+    GroupBox4 = plainGroup(u" Расчет времени эвакуации "_s, column);
+    GroupBox4->setFixedHeight(213);
+    StringGrid1 = new StringGrid(6, 2, 1, 1, GroupBox4);
+    StringGrid1->setFixedHeight(146);
+    StringGrid1->setTabKeyNavigation(true);
+    StringGrid1->setDrawCellHandler(StringGrid1DrawCell);
+    SpeedButton3 = new QToolButton(GroupBox4);
+    SpeedButton3->setIcon(addRowIcon());
+    SpeedButton3->setToolTip(u"Добавить расчетную точку"_s);
+    SpeedButton4 = new QToolButton(GroupBox4);
+    SpeedButton4->setIcon(removeRowIcon());
+    SpeedButton4->setToolTip(u"Удалить последнюю расчетную точку"_s);
+    for (QToolButton* button : {SpeedButton3, SpeedButton4})
+        button->setFixedSize(33, 25);
+    auto* pointLayout = new QVBoxLayout(GroupBox4);
+    pointLayout->setContentsMargins(4, 2, 4, 4);
+    pointLayout->setSpacing(4);
+    pointLayout->addWidget(StringGrid1);
+    auto* buttons = new QHBoxLayout();
+    buttons->setSpacing(2);
+    buttons->addWidget(SpeedButton3);
+    buttons->addWidget(SpeedButton4);
+    buttons->addStretch(1);
+    pointLayout->addLayout(buttons);
+    pointLayout->addStretch(1);
+    stack->addWidget(GroupBox4);
+
+    // Protection systems.
+    RadioGroup7 = new RadioGroup(
+        u" Вероятность эффективного срабатывания установки АПС: "_s,
+        {u"Принять равным \"0,6\" согласно табл. П7.1 пособия"_s,
+         u"Принять равным \"0,8\", если оборудование установки АПС соответствует требованиям НД по ПБ"_s,
+         u"Принять равным \"0,8\", если оборудование установки АПС имеется, но не требуется"_s,
+         u"Принять равным \"0\""_s, u"Не учитывать в расчете"_s, ComputeItem},
+        column);
+    RadioGroup6 = new RadioGroup(
+        u" Вероятность эффективного срабатывания СОУЭ: "_s,
+        {u"Принять равным \"0,8\", если оборудование СОУЭ соответствует требованиям НД по ПБ"_s,
+         u"Принять равным \"0,8\", если оборудование СОУЭ имеется, но не требуется"_s,
+         u"Принять равным \"0\""_s, u"Не учитывать в расчете"_s, ComputeItem},
+        column);
+    RadioGroup4 = new RadioGroup(
+        u" Вероятность эффективного срабатывания АУПТ: "_s,
+        {u"Принять равным \"0,8\" для сплинкерных АУПТ согласно табл. П7.1 пособия"_s,
+         u"Принять равным \"0,9\" для остальных АУПТ согласно табл. П7.1 пособия"_s,
+         u"Принять равным \"0,9\" для АУПТ, соотвествующей требованиям НД по ПБ"_s,
+         u"Принять равным \"0,9\", если оборудование АУПТ имеется, но не требуется"_s,
+         u"Принять равным \"0\""_s, u"Не учитывать в расчете"_s, ComputeItem},
+        column);
+    RadioGroup5 = new RadioGroup(
+        u" Вероятность эффективного срабатывания СПДЗ: "_s,
+        {u"Принять равным \"0,9\" согласно табл. П7.1 пособия"_s,
+         u"Принять равным \"0,8\", если оборудование СПДЗ соответствует требованиям НД по ПБ"_s,
+         u"Принять равным \"0,8\", если оборудование СПДЗ имеется, но не требуется"_s,
+         u"Принять равным \"0\""_s, u"Не учитывать в расчете"_s, ComputeItem},
+        column);
+    for (RadioGroup* group : {RadioGroup7, RadioGroup6, RadioGroup4, RadioGroup5})
+        stack->addWidget(group);
+    stack->addStretch(1);
+
+    // The designed state: first items chosen, the area table shown.
+    for (RadioGroup* group : {RadioGroup1, RadioGroup8, RadioGroup3, RadioGroup7, RadioGroup6,
+                              RadioGroup4, RadioGroup5})
+        group->setItemIndex(0);
+    GroupBox2->hide();
+    RadioGroup3->hide();
+    for (int row = 1; row <= ValueListEditor1->lastRow(); ++row)
+        ValueListEditor1->setValue(row, u"0"_s);
+
+    connect(RadioGroup1, &RadioGroup::itemIndexChanged, this,
+            guarded(this, [this] { RadioGroup1Click(); }));
+    connect(RadioGroup7, &RadioGroup::itemIndexChanged, this,
+            guarded(this, [this] { RadioGroup7Click(); }));
+    connect(RadioGroup6, &RadioGroup::itemIndexChanged, this,
+            guarded(this, [this] { RadioGroup6Click(); }));
+    connect(RadioGroup4, &RadioGroup::itemIndexChanged, this,
+            guarded(this, [this] { RadioGroup4Click(); }));
+    connect(RadioGroup5, &RadioGroup::itemIndexChanged, this,
+            guarded(this, [this] { RadioGroup5Click(); }));
+    connect(SpeedButton3, &QToolButton::clicked, this,
+            guarded(this, [this] { SpeedButton3Click(); }));
+    connect(SpeedButton4, &QToolButton::clicked, this,
+            guarded(this, [this] { SpeedButton4Click(); }));
+    installKeyFilter(ValueListEditor1, [](QChar key, const QString&) { return areaTableKey(key); });
+    installKeyFilter(StringGrid1, [](QChar key, const QString& text) {
+        return designGridKey(key, text, decimalSeparator());
+    });
+}
+
+void TForm1::FormCreate()
+{
+    GroupBox1->setFixedHeight(AreaTableHeight);
+    UiReady = false;
+    NewPar();
+}
+
+void TForm1::NewPar()
+{
+    Zdanie = std::make_unique<TZdanie>();
+    for (RadioGroup* group : {RadioGroup1, RadioGroup3, RadioGroup4, RadioGroup5, RadioGroup6,
+                              RadioGroup7, RadioGroup8})
+        group->setItemIndex(0);
+    LabeledEdit9->setText(u"0"_s);
+    LabeledEdit8->setText(u"0"_s);
+    for (int row = 1; row <= ValueListEditor1->lastRow(); ++row)
+        ValueListEditor1->setValue(row, u"0"_s);
+
+    StringGrid1->setRowCount(2);
+    for (int row = 0; row <= 1; ++row)
+        for (int col = 0; col < StringGrid1->columnCount(); ++col)
+            StringGrid1->setCells(col, row, QString());
+    for (int col = 0; col < StringGrid1->columnCount(); ++col) {
+        StringGrid1->setCells(col, 0, GridHeaders.at(col));
+        StringGrid1->setColumnWidth(col, GridColumnWidths[col]);
+    }
+
+    if (UiReady) {
+        // Resetting the dialogs may not fail the command; a dialog not made yet is in its
+        // designed state already.
+        try {
+            if (hasEvacForm())
+                m_evacForm->resetFields();
+            if (hasEffectCalcForm())
+                m_effectCalcForm->resetFields();
+            if (hasForm6())
+                m_form6->resetFields();
+        } catch (...) {
+        }
+    }
+    UiReady = true;
+}
+
+void TForm1::TBNewClick()
+{
+    setStatusText(QString());
+    Zdanie.reset();
+    UiReady = true;
+    NewPar();
+}
+
+void TForm1::TBExitClick()
+{
+    ::TBExitClick(this);
+}
+
+void TForm1::TBHelpClick()
+{
+    ::TBHelpClick(u"help_industry.pdf"_s);
+}
+
+void TForm1::RadioGroup1Click()
+{
+    switch (RadioGroup1->itemIndex()) {
+    case 0:
+        GroupBox5->show();
+        GroupBox2->hide();
+        RadioGroup3->hide();
+        GroupBox1->setFixedHeight(AreaTableHeight);
+        break;
+    case 1:
+        GroupBox2->show();
+        GroupBox5->hide();
+        RadioGroup3->hide();
+        GroupBox1->setFixedHeight(AreaFormulaHeight);
+        break;
+    case 2:
+        RadioGroup3->show();
+        GroupBox5->hide();
+        GroupBox2->hide();
+        GroupBox1->setFixedHeight(ObjectKindHeight);
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::protectionChoice(const RadioGroup* group, int computeItem, TDeviceList TZdanie::*list)
+{
+    if (group->itemIndex() == computeItem && UiReady)
+        EditDeviceList((*Zdanie).*list);
+}
+
+void TForm1::RadioGroup7Click()
+{
+    protectionChoice(RadioGroup7, 5, &TZdanie::ApsDevices);
+}
+void TForm1::RadioGroup6Click()
+{
+    protectionChoice(RadioGroup6, 4, &TZdanie::SoueDevices);
+}
+void TForm1::RadioGroup4Click()
+{
+    protectionChoice(RadioGroup4, 6, &TZdanie::AuptDevices);
+}
+void TForm1::RadioGroup5Click()
+{
+    protectionChoice(RadioGroup5, 5, &TZdanie::SpdzDevices);
+}
+
+void TForm1::SpeedButton3Click()
+{
+    if (StringGrid1->rowCount() < 2)
+        return;
+    TForm6* dialog = form6();
+    dialog->exec();
+    // The next opening starts from the design point of the last calculation.
+    dialog->Edit1->setText(FormatFixed(8, Zdanie->ExitProb));
+    dialog->Edit2->setText(FormatFixed(8, Zdanie->EvacTime));
+    dialog->Edit3->setText(FormatFixed(8, Zdanie->BlockTime));
+    dialog->Edit4->setText(FormatFixed(8, Zdanie->StartEvacTime));
+    dialog->CheckBox1->setChecked(Zdanie->FireRoomMark);
+}
+
+void TForm1::SpeedButton4Click()
+{
+    if (StringGrid1->rowCount() >= 3) {
+        StringGrid1->setRowCount(StringGrid1->rowCount() - 1);
+        return;
+    }
+    for (int col = 0; col < StringGrid1->columnCount(); ++col)
+        StringGrid1->setCells(col, 1, QString());
+}
+
+QString TForm1::statusText() const
+{
+    return StatusBar1Panel->text();
+}
+
+void TForm1::setStatusText(const QString& text)
+{
+    StatusBar1Panel->setText(text);
+}
+
+TForm6* TForm1::form6()
+{
+    if (!m_form6)
+        m_form6 = new TForm6(this);
+    return m_form6;
+}
+
+TEvacForm* TForm1::evacForm()
+{
+    if (!m_evacForm)
+        m_evacForm = new TEvacForm(this);
+    return m_evacForm;
+}
+
+TStartEvacForm* TForm1::startEvacForm()
+{
+    if (!m_startEvacForm)
+        m_startEvacForm = new TStartEvacForm(this);
+    return m_startEvacForm;
+}
+
+TEffectCalcForm* TForm1::effectCalcForm()
+{
+    if (!m_effectCalcForm)
+        m_effectCalcForm = new TEffectCalcForm(this);
+    return m_effectCalcForm;
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    bool canClose = false;
+    runCommand(this, [&] { FormCloseQuery(this, canClose); });
+    if (canClose)
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,1 +1,118 @@
+#include "common/labeled_edit.h"
+#include "common/radio_group.h"
+#include "common/string_grid.h"
+#include "common/value_list_editor.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+TEST(RadioGroup, ChangesByCodeAndByUserEmitOncePerChange)
+{
+    RadioGroup group(u"Группа"_s, {u"a"_s, u"b"_s, u"c"_s});
+    QSignalSpy spy(&group, &RadioGroup::itemIndexChanged);
+    EXPECT_EQ(group.itemIndex(), -1);
+
+    group.setItemIndex(1);
+    group.setItemIndex(1); // unchanged: no signal
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toInt(), 1);
+    EXPECT_TRUE(group.button(1)->isChecked());
+
+    group.show();
+    QTest::mouseClick(group.button(2), Qt::LeftButton);
+    EXPECT_EQ(group.itemIndex(), 2);
+    EXPECT_FALSE(group.button(1)->isChecked());
+    ASSERT_EQ(spy.count(), 2);
+
+    // Clicking the chosen item keeps it chosen and says nothing.
+    QTest::mouseClick(group.button(2), Qt::LeftButton);
+    EXPECT_EQ(group.itemIndex(), 2);
+    EXPECT_TRUE(group.button(2)->isChecked());
+    EXPECT_EQ(spy.count(), 2);
+}
+
+TEST(RadioGroup, SettingClampsToTheItems)
+{
+    RadioGroup group(u"Группа"_s, {u"a"_s, u"b"_s});
+    group.setItemIndex(7);
+    EXPECT_EQ(group.itemIndex(), 1);
+    group.setItemIndex(-5);
+    EXPECT_EQ(group.itemIndex(), -1);
+    EXPECT_FALSE(group.button(0)->isChecked());
+    EXPECT_FALSE(group.button(1)->isChecked());
+}
+
+TEST(StringGrid, KeepsTextsOfHiddenRows)
+{
+    StringGrid grid(3, 4, 1, 0);
+    grid.setCells(1, 3, u"кept"_s);
+    grid.setCells(2, 6, u"beyond"_s); // never shown yet
+    grid.setRowCount(2);
+    EXPECT_EQ(grid.cells(1, 3), u"кept"_s);
+    grid.setRowCount(7);
+    ASSERT_NE(grid.item(3, 1), nullptr);
+    EXPECT_EQ(grid.item(3, 1)->text(), u"кept"_s);
+    EXPECT_EQ(grid.item(6, 2)->text(), u"beyond"_s);
+    EXPECT_EQ(grid.cells(0, 40), QString());
+}
+
+TEST(StringGrid, KeepsWhatTheUserTyped)
+{
+    StringGrid grid(2, 3, 1, 1);
+    grid.show();
+    grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    grid.setFocus();
+    grid.setCurrentCell(1, 1);
+    QTest::keyClick(&grid, Qt::Key_4); // opens the cell editor
+    ASSERT_TRUE(grid.isEditing());
+    ASSERT_NE(QApplication::focusWidget(), &grid);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits through a queued call
+    EXPECT_EQ(grid.item(1, 1)->text(), u"42"_s);
+    EXPECT_EQ(grid.cells(1, 1), u"42"_s);
+    grid.setRowCount(1);
+    grid.setRowCount(3);
+    EXPECT_EQ(grid.item(1, 1)->text(), u"42"_s);
+}
+
+TEST(StringGrid, FixedCellsAreNotEditable)
+{
+    StringGrid grid(3, 3, 1, 1);
+    EXPECT_FALSE(grid.item(0, 2)->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(grid.item(2, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_TRUE(grid.item(2, 2)->flags() & Qt::ItemIsEditable);
+    grid.setRowCount(5);
+    EXPECT_FALSE(grid.item(4, 0)->flags() & Qt::ItemIsEditable);
+}
+
+TEST(ValueListEditor, KeysFixedValuesEditable)
+{
+    ValueListEditor list(u"Здание"_s, u"Площадь"_s);
+    list.setKeys({u"one"_s, u"two"_s});
+    EXPECT_EQ(list.lastRow(), 2);
+    list.setValue(2, u"15"_s);
+    EXPECT_EQ(list.key(2), u"two"_s);
+    EXPECT_EQ(list.value(2), u"15"_s);
+    EXPECT_EQ(list.value(1), QString());
+    EXPECT_FALSE(list.item(0, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_TRUE(list.item(0, 1)->flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(list.horizontalHeaderItem(1)->text(), u"Площадь"_s);
+}
+
+TEST(LabeledEdit, LabelIsTheEditsBuddy)
+{
+    LabeledEdit edit(u"Площадь"_s, LabeledEdit::LabelPosition::Left);
+    EXPECT_EQ(edit.label()->buddy(), edit.edit());
+    edit.setMaxLength(5);
+    edit.setText(u"1234567"_s);
+    EXPECT_EQ(edit.text(), u"12345"_s);
+}

@@ -1,1 +1,115 @@
+#include "common/string_grid.h"
+#include "common/window_routines.h"
+#include "support/test_support.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QMainWindow>
 #include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+TEST(RowGrowth, TallerTextGrowsTheRowByTenNeverShrinks)
+{
+    EXPECT_EQ(grownRowHeight(24, 13), 24);
+    EXPECT_EQ(grownRowHeight(24, 24), 24);
+    EXPECT_EQ(grownRowHeight(24, 39), 49); // three lines of a 13-pixel font
+    EXPECT_EQ(grownRowHeight(49, 13), 49);
+    // The result depends on the order in which the cells of a row are drawn.
+    EXPECT_EQ(grownRowHeight(grownRowHeight(24, 26), 35), 36);
+    EXPECT_EQ(grownRowHeight(grownRowHeight(24, 35), 26), 45);
+}
+
+namespace
+{
+struct DrawnGrid {
+    StringGrid grid{2, 2, 1, 0};
+    DrawnGrid()
+    {
+        grid.setDrawCellHandler(StringGrid1DrawCell);
+        grid.setColumnWidth(0, 60);
+        grid.setColumnWidth(1, 60);
+        grid.resize(200, 200);
+    }
+    void paint() { grid.grab(); }
+    int textHeight(const QString& text) const
+    {
+        const QRect cell(0, 0, grid.columnWidth(0), 1000);
+        return QFontMetrics(grid.font())
+            .boundingRect(cell, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text)
+            .height();
+    }
+};
+} // namespace
+
+TEST(StringGrid1DrawCell, WrappedTextGrowsItsRowOnly)
+{
+    DrawnGrid g;
+    const QString words = u"Время блокирования путей эвакуации, мин."_s;
+    g.grid.setCells(0, 1, words);
+    g.paint();
+    const int expected = g.textHeight(words) + 10;
+    ASSERT_GT(expected, 24);
+    EXPECT_EQ(g.grid.rowHeight(1), expected);
+    EXPECT_EQ(g.grid.rowHeight(0), 24); // empty cells are only filled
+
+    g.grid.setCells(0, 1, u"мин."_s);
+    g.paint();
+    EXPECT_EQ(g.grid.rowHeight(1), expected);
+}
+
+TEST(StringGrid1DrawCell, VeryLongTextIsDrawnWhole)
+{
+    DrawnGrid g;
+    QString longText;
+    for (int i = 0; i < 300; ++i)
+        longText += u"слово "_s;
+    g.grid.setCells(1, 1, longText);
+    g.paint();
+    EXPECT_EQ(g.grid.rowHeight(1), g.textHeight(longText) + 10);
+    EXPECT_GT(g.grid.rowHeight(1), g.textHeight(longText.left(1000)));
+}
+
+namespace
+{
+class ClosingWindow : public QMainWindow
+{
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        bool canClose = false;
+        FormCloseQuery(this, canClose);
+        canClose ? event->accept() : event->ignore();
+    }
+};
+} // namespace
+
+TEST(CloseQuery, AsksOnceWithTheWindowCaption)
+{
+    DesktopRecorder desktop;
+    ClosingWindow window;
+    window.setWindowTitle(u"Окно"_s);
+    window.show();
+
+    desktop.answerYes = false;
+    TBExitClick(&window);
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(desktop.questions.size(), 1);
+    EXPECT_EQ(desktop.questions.at(0), u"Окно|Вы, действительно, хотите закрыть программу?"_s);
+
+    desktop.answerYes = true;
+    TBExitClick(&window);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(desktop.questions.size(), 2);
+}
+
+TEST(HelpCommand, OpensTheDocumentBesideTheProgram)
+{
+    DesktopRecorder desktop;
+    TBHelpClick(u"help_industry.pdf"_s);
+    ASSERT_EQ(desktop.opened.size(), 1);
+    EXPECT_EQ(desktop.opened.at(0),
+              QCoreApplication::applicationDirPath() + u"/help_industry.pdf"_s);
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}

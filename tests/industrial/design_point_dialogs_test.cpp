@@ -1,1 +1,224 @@
+#include "common/radio_group.h"
+#include "common/string_grid.h"
+#include "industrial/ui/design_point_dialog.h"
+#include "industrial/ui/exit_probability_dialog.h"
+#include "industrial/ui/globals.h"
+#include "industrial/ui/main_window.h"
+#include "industrial/ui/start_evacuation_dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Runs `action` once the modal dialog is up; closes it if the action did not.
+void whileShown(QDialog* dialog, std::function<void()> action)
+{
+    QTimer::singleShot(0, dialog, [dialog, action] {
+        action();
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+class DesignPointDialogs : public ::testing::Test {
+protected:
+    QStringList gridRow(int row) const
+    {
+        QStringList cells;
+        for (int col = 0; col < 6; ++col)
+            cells << Form1->StringGrid1->cells(col, row);
+        return cells;
+    }
+
+    TForm1 form;
+    TForm6* dialog = Form6();
+    TStartEvacForm* chooser = StartEvacForm();
+};
+
+TEST_F(DesignPointDialogs, AddedPointsAreNumberedByTheirRow)
+{
+    dialog->Edit1->setText(u"0,03"_s);
+    dialog->Edit2->setText(u"1.5"_s);
+    dialog->Edit3->setText(u"abc"_s); // nothing is validated
+    dialog->Edit4->setText(u"2"_s);
+    dialog->BitBtn1->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    ASSERT_EQ(form.StringGrid1->rowCount(), 2);
+    EXPECT_EQ(gridRow(1), (QStringList{u"Расчетная точка 1"_s, u"0,03"_s, u"1.5"_s, u"abc"_s, u"2"_s, u""_s}));
+
+    dialog->CheckBox1->setChecked(true);
+    dialog->BitBtn1->click();
+    ASSERT_EQ(form.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(gridRow(2), (QStringList{u"Расчетная точка 2"_s, u"0,03"_s, u"1.5"_s, u"abc"_s, u"0,5"_s, u"*"_s}));
+
+    // The dropped row's position and number are taken again, its kept mark overwritten.
+    form.SpeedButton4Click();
+    dialog->CheckBox1->setChecked(false);
+    dialog->BitBtn1->click();
+    ASSERT_EQ(form.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(gridRow(2).at(0), u"Расчетная точка 2"_s);
+    EXPECT_EQ(gridRow(2).at(5), u""_s);
+}
+
+TEST_F(DesignPointDialogs, LastRowWithoutNameIsOverwritten)
+{
+    StringGrid* grid = form.StringGrid1;
+    grid->setRowCount(3);
+    grid->setCells(0, 1, u"Расчетная точка 1"_s);
+    for (int col = 1; col < 6; ++col)
+        grid->setCells(col, 2, u"old"_s);
+    dialog->BitBtn1Click();
+    ASSERT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(gridRow(2), (QStringList{u"Расчетная точка 2"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u""_s}));
+}
+
+TEST_F(DesignPointDialogs, FireRoomLocksTheStartTime)
+{
+    dialog->Edit4->setText(u"7"_s);
+    dialog->CheckBox1->setChecked(true);
+    EXPECT_EQ(dialog->Edit4->text(), u"0,5"_s);
+    EXPECT_FALSE(dialog->Edit4->isEnabled());
+    EXPECT_FALSE(dialog->SpeedButton2->isEnabled());
+    EXPECT_TRUE(chooser->RadioButton2->isChecked());
+    EXPECT_FALSE(chooser->RadioButton1->isEnabled());
+    EXPECT_FALSE(chooser->Edit1->isEnabled());
+
+    // Unchecking shows the record's start time, not the text from before.
+    dialog->CheckBox1->setChecked(false);
+    EXPECT_EQ(dialog->Edit4->text(), u"0"_s);
+    EXPECT_TRUE(dialog->Edit4->isEnabled());
+    EXPECT_TRUE(dialog->SpeedButton2->isEnabled());
+    EXPECT_TRUE(chooser->RadioButton1->isEnabled());
+    EXPECT_TRUE(chooser->Edit1->isEnabled());
+    EXPECT_TRUE(chooser->RadioButton2->isChecked());
+
+    Zdanie->StartEvacTime = 1.25L;
+    dialog->CheckBox1->setChecked(true);
+    dialog->CheckBox1->setChecked(false);
+    EXPECT_EQ(dialog->Edit4->text(), u"1.25"_s);
+}
+
+TEST_F(DesignPointDialogs, StartTimeChooserPreselectsForSoueItemsZeroAndThree)
+{
+    for (const int item : {0, 1, 2, 3}) {
+        SCOPED_TRACE(item);
+        chooser->RadioButton3->setChecked(true);
+        form.RadioGroup6->setItemIndex(item);
+        bool first = false;
+        bool third = false;
+        bool editEnabled = false;
+        whileShown(chooser, [&] {
+            first = chooser->RadioButton1->isChecked();
+            third = chooser->RadioButton3->isChecked();
+            editEnabled = chooser->Edit1->isEnabled();
+            chooser->CancelBtn->click();
+        });
+        dialog->SpeedButton2->click();
+        const bool preselected = item == 0 || item == 3;
+        EXPECT_EQ(first, preselected);
+        EXPECT_EQ(editEnabled, preselected);
+        EXPECT_EQ(third, !preselected);
+    }
+}
+
+TEST_F(DesignPointDialogs, ExitProbabilityChooser)
+{
+    TEvacForm* evac = EvacForm();
+    evac->RadioGroup1->setItemIndex(1);
+    evac->OKBtn->click();
+    EXPECT_EQ(dialog->Edit1->text(), u"0,001"_s);
+    evac->RadioGroup1->setItemIndex(0);
+    evac->OKBtn->click();
+    EXPECT_EQ(dialog->Edit1->text(), u"0,03"_s);
+    EXPECT_EQ(evac->result(), QDialog::Accepted);
+
+    dialog->Edit1->setText(u"5"_s);
+    evac->RadioGroup1->setItemIndex(1);
+    evac->CancelBtn->click();
+    EXPECT_EQ(dialog->Edit1->text(), u"5"_s);
+    EXPECT_EQ(evac->result(), QDialog::Rejected);
+}
+
+TEST_F(DesignPointDialogs, StartTimeChooser)
+{
+    EXPECT_EQ(chooser->Buttons->checkedButton(), nullptr);
+    EXPECT_EQ(chooser->Edit1->text(), u"0,0"_s);
+    EXPECT_FALSE(chooser->Edit1->isEnabled());
+
+    dialog->Edit4->setText(u"7"_s);
+    chooser->OKBtn->click();
+    EXPECT_EQ(dialog->Edit4->text(), u"7"_s);
+
+    chooser->RadioButton1->click();
+    EXPECT_TRUE(chooser->Edit1->isEnabled());
+    chooser->Edit1->setText(u"3,5"_s);
+    chooser->OKBtn->click();
+    EXPECT_EQ(dialog->Edit4->text(), u"3,5"_s);
+    chooser->Edit1->clear();
+    chooser->OKBtn->click();
+    EXPECT_EQ(dialog->Edit4->text(), u""_s);
+
+    chooser->RadioButton2->click();
+    EXPECT_FALSE(chooser->Edit1->isEnabled());
+    chooser->OKBtn->click();
+    EXPECT_EQ(dialog->Edit4->text(), u"0,5"_s);
+    chooser->RadioButton3->click();
+    chooser->OKBtn->click();
+    EXPECT_EQ(dialog->Edit4->text(), u"2,00"_s);
+
+    // The wrapped caption checks its button.
+    chooser->show();
+    QTest::mouseClick(chooser->RadioButton4Label, Qt::LeftButton);
+    EXPECT_TRUE(chooser->RadioButton4->isChecked());
+    chooser->OKBtn->click();
+    EXPECT_EQ(dialog->Edit4->text(), u"0,0"_s);
+
+    dialog->Edit4->setText(u"9"_s);
+    chooser->RadioButton2->click();
+    chooser->CancelBtn->click();
+    EXPECT_EQ(dialog->Edit4->text(), u"9"_s);
+}
+
+TEST_F(DesignPointDialogs, NumericFieldsTakeDigitsAndBothSeparators)
+{
+    chooser->RadioButton1->click();
+    for (QLineEdit* edit : {dialog->Edit1, dialog->Edit2, dialog->Edit3, dialog->Edit4, chooser->Edit1}) {
+        edit->clear();
+        QTest::keyClicks(edit, u"1a,5.-e2 "_s);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        EXPECT_EQ(edit->text(), u"1,5."_s);
+    }
+}
+
+TEST_F(DesignPointDialogs, NewResetsAllButTheStartTimeChooser)
+{
+    EvacForm()->RadioGroup1->setItemIndex(1);
+    chooser->RadioButton3->setChecked(true);
+    chooser->Edit1->setText(u"4"_s);
+    for (QLineEdit* edit : {dialog->Edit1, dialog->Edit2, dialog->Edit3})
+        edit->setText(u"9"_s);
+    dialog->CheckBox1->setChecked(true);
+
+    form.TBNewClick();
+    EXPECT_FALSE(dialog->CheckBox1->isChecked());
+    EXPECT_TRUE(dialog->Edit4->isEnabled());
+    for (QLineEdit* edit : {dialog->Edit1, dialog->Edit2, dialog->Edit3, dialog->Edit4})
+        EXPECT_EQ(edit->text(), u"0"_s);
+    EXPECT_EQ(EvacForm()->RadioGroup1->itemIndex(), 0);
+    EXPECT_TRUE(chooser->RadioButton2->isChecked()); // set by the fire-room rule, kept
+    EXPECT_EQ(chooser->Edit1->text(), u"4"_s);
+}
+
+} // namespace

@@ -5,9 +5,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Sets the process-wide decimal separator for one test and restores it afterwards.
-class ScopedDecimalSeparator {
+class ScopedDecimalSeparator
+{
 public:
     explicit ScopedDecimalSeparator(QChar separator) : m_saved(decimalSeparator())
     {
@@ -22,7 +30,8 @@ private:
 };
 
 // Replaces the desktop's boxes and shell with recorders for one test.
-class DesktopRecorder {
+class DesktopRecorder
+{
 public:
     DesktopRecorder()
     {
