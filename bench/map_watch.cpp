@@ -19,7 +19,8 @@
 #include <string>
 #include <thread>
 
-namespace {
+namespace
+{
 
 using Clock = std::chrono::steady_clock;
 
@@ -29,7 +30,10 @@ double millisecondsSince(Clock::time_point start)
 }
 
 // A window may be gone again by the time we look at it.
-int ignoreXError(Display*, XErrorEvent*) { return 0; }
+int ignoreXError(Display*, XErrorEvent*)
+{
+    return 0;
+}
 
 std::string windowTitle(Display* display, Window window)
 {
@@ -42,7 +46,8 @@ std::string windowTitle(Display* display, Window window)
     unsigned char* data = nullptr;
     std::string title;
     if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count,
-                           &rest, &data) == Success && data != nullptr) {
+                           &rest, &data) == Success &&
+        data != nullptr) {
         title.assign(reinterpret_cast<const char*>(data), count);
         XFree(data);
         return title;
@@ -77,7 +82,8 @@ int main(int argc, char** argv)
             break;
     }
     if (argc - arg < 2) {
-        std::fprintf(stderr, "usage: map_watch [--settle MS] [--timeout MS] TITLE PROGRAM [ARG...]\n");
+        std::fprintf(stderr,
+                     "usage: map_watch [--settle MS] [--timeout MS] TITLE PROGRAM [ARG...]\n");
         return 2;
     }
     const std::string wanted = argv[arg];
@@ -126,11 +132,13 @@ int main(int argc, char** argv)
             return 0;
         }
         if (waitpid(child, nullptr, WNOHANG) == child) {
-            std::fprintf(stderr, "map_watch: %s ended before showing \"%s\"\n", command[0], wanted.c_str());
+            std::fprintf(stderr, "map_watch: %s ended before showing \"%s\"\n", command[0],
+                         wanted.c_str());
             return 1;
         }
         if (millisecondsSince(start) > static_cast<double>(timeoutMs)) {
-            std::fprintf(stderr, "map_watch: no window \"%s\" within %ld ms\n", wanted.c_str(), timeoutMs);
+            std::fprintf(stderr, "map_watch: no window \"%s\" within %ld ms\n", wanted.c_str(),
+                         timeoutMs);
             stop(child);
             return 1;
         }

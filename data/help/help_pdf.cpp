@@ -17,9 +17,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
-int fail(const QString &message)
+int fail(const QString& message)
 {
     std::fprintf(stderr, "help_pdf: %s\n", qPrintable(message));
     return 1;
@@ -40,7 +41,7 @@ QByteArray withFixedDates(QByteArray pdf)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     // The writer walks its fonts in hash order; a fixed seed gives one object order.
     QHashSeed::setDeterministicGlobalSeed();
@@ -78,8 +79,10 @@ int main(int argc, char *argv[])
         QPdfWriter pdf(outputPath);
         pdf.setTitle(title);
         pdf.setCreator(title);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0)));
+        // print() adds 2 cm margins of its own and numbers the pages; zero page margins keep
+        // the writer's default margins from adding to them.
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         doc.print(&pdf);
     }
 
@@ -88,7 +91,8 @@ int main(int argc, char *argv[])
         return fail(u"no PDF written to "_s + outputPath);
     const QByteArray bytes = withFixedDates(output.readAll());
     output.close();
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate) || output.write(bytes) != bytes.size())
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        output.write(bytes) != bytes.size())
         return fail(u"cannot write "_s + outputPath);
     return 0;
 }

@@ -1,1 +1,326 @@
+#include "common/labeled_edit.h"
+#include "common/radio_group.h"
+#include "common/string_grid.h"
+#include "common/value_list_editor.h"
+#include "industrial/ui/design_point_dialog.h"
+#include "industrial/ui/device_list_dialog.h"
+#include "industrial/ui/exit_probability_dialog.h"
+#include "industrial/ui/globals.h"
+#include "industrial/ui/main_window.h"
+#include "support/modal.h"
+#include "support/test_support.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+const QStringList Headers = {
+    u"Расчетная точка"_s,
+    u"Вероятность выхода через аварийные или иные выходы"_s,
+    u"Расчетное время эвакуации, мин."_s,
+    u"Время блокирования путей эвакуации, мин."_s,
+    u"Время начала эвакуации, мин."_s,
+    u"Помещение с очагом пожара"_s,
+};
+
+void expectStartPicture(const TForm1& form)
+{
+    EXPECT_EQ(form.LabeledEdit9->text(), u"0"_s);
+    EXPECT_EQ(form.LabeledEdit8->text(), u"0"_s);
+    EXPECT_EQ(form.RadioGroup1->itemIndex(), 0);
+    EXPECT_FALSE(form.GroupBox5->isHidden());
+    EXPECT_TRUE(form.GroupBox2->isHidden());
+    EXPECT_TRUE(form.RadioGroup3->isHidden());
+    EXPECT_EQ(form.GroupBox1->height(), 230);
+    for (int row = 1; row <= 9; ++row)
+        EXPECT_EQ(form.ValueListEditor1->value(row), u"0"_s) << row;
+    EXPECT_EQ(form.ValueListEditor1->lastRow(), 9);
+    ASSERT_EQ(form.StringGrid1->rowCount(), 2);
+    const int widths[] = {100, 150, 110, 120, 120, 70};
+    for (int col = 0; col < 6; ++col) {
+        EXPECT_EQ(form.StringGrid1->cells(col, 0), Headers.at(col));
+        EXPECT_EQ(form.StringGrid1->cells(col, 1), QString());
+        EXPECT_EQ(form.StringGrid1->columnWidth(col), widths[col]);
+    }
+    for (const RadioGroup* group : {form.RadioGroup3, form.RadioGroup4, form.RadioGroup5,
+                                    form.RadioGroup6, form.RadioGroup7, form.RadioGroup8})
+        EXPECT_EQ(group->itemIndex(), 0) << group->title().toStdString();
+    EXPECT_EQ(form.statusText(), QString());
+    EXPECT_TRUE(UiReady);
+}
+
+// Types into the grid's current cell as a user would: the first key opens the editor.
+void typeIntoCell(StringGrid* grid, int col, int row, const QString& keys)
+{
+    grid->setFocus();
+    grid->setCurrentCell(row, col);
+    for (QChar key : keys) {
+        QWidget* target = grid->isEditing() ? QApplication::focusWidget() : grid;
+        QTest::keyClick(target, key.toLatin1());
+    }
+    if (grid->isEditing())
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+}
+
+struct MainWindowTest : ::testing::Test {
+    DesktopRecorder desktop;
+    TForm1 form;
+    void SetUp() override
+    {
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartUpPicture)
+{
+    expectStartPicture(form);
+    EXPECT_EQ(form.windowTitle(),
+              u"Ovrelta: расчет пожарного риска для производственных объектов"_s);
+    EXPECT_EQ(form.size(), QSize(714, 673));
+    EXPECT_EQ(form.LabeledEdit2->text(), u"1"_s);
+    EXPECT_EQ(form.ValueListEditor1->key(5),
+              u"Цеха по обработке синтетического каучука и искусственных волокон"_s);
+    // Five commands on the toolbar; help stays hidden.
+    QStringList shown;
+    for (QAction* action : form.TBToolbar2->actions())
+        if (action->isVisible() && !action->isSeparator())
+            shown << action->text();
+    EXPECT_EQ(shown,
+              (QStringList{u"Новый"_s, u"Открыть"_s, u"Сохранить"_s, u"Рассчитать"_s, u"Выход"_s}));
+    // Start-up makes no dialog.
+    EXPECT_FALSE(form.hasForm6() || form.hasEvacForm() || form.hasStartEvacForm() ||
+                 form.hasEffectCalcForm());
+}
+
+TEST_F(MainWindowTest, NewRestoresTheStartPictureButTheArea)
+{
+    form.LabeledEdit9->setText(u"8"_s);
+    form.LabeledEdit8->setText(u"250"_s);
+    form.LabeledEdit2->setText(u"2500"_s);
+    form.ValueListEditor1->setValue(3, u"120"_s);
+    form.RadioGroup1->setItemIndex(2);
+    form.RadioGroup8->setItemIndex(4);
+    form.RadioGroup4->setItemIndex(3);
+    form.StringGrid1->setRowCount(5);
+    form.StringGrid1->setCells(2, 4, u"7"_s);
+    form.setStatusText(u"/tmp/object.rri"_s);
+    Zdanie->ApsDevices.Count = 3;
+    TForm6* dialog = form.form6();
+    dialog->Edit2->setText(u"4,5"_s);
+    dialog->CheckBox1->setChecked(true);
+    form.evacForm()->RadioGroup1->setItemIndex(1);
+    form.effectCalcForm()->RadioGroup1->setItemIndex(1);
+    form.effectCalcForm()->Edit1->setText(u"7"_s);
+
+    form.TBNewClick();
+
+    expectStartPicture(form);
+    EXPECT_EQ(form.LabeledEdit2->text(), u"2500"_s);
+    EXPECT_EQ(Zdanie->ApsDevices.Count, 0);
+    EXPECT_FALSE(dialog->CheckBox1->isChecked());
+    for (QLineEdit* edit : {dialog->Edit1, dialog->Edit2, dialog->Edit3, dialog->Edit4})
+        EXPECT_EQ(edit->text(), u"0"_s);
+    EXPECT_EQ(form.evacForm()->RadioGroup1->itemIndex(), 0);
+    EXPECT_EQ(form.effectCalcForm()->RadioGroup1->itemIndex(), 0);
+    EXPECT_EQ(form.effectCalcForm()->Edit1->text(), u"2"_s);
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, ComputeItemOpensTheDeviceListOnlyWhenTheUserChoosesIt)
+{
+    int opened = 0;
+    auto cancelNext = [&opened] {
+        whenModal([&opened](QDialog* dialog) {
+            ++opened;
+            dialog->reject();
+        });
+    };
+    cancelNext();
+    form.RadioGroup6->button(4)->click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(form.RadioGroup6->itemIndex(), 4); // "Отмена" keeps the choice
+
+    form.RadioGroup6->button(4)->click(); // already chosen: nothing
+    EXPECT_EQ(opened, 1);
+
+    form.RadioGroup6->button(1)->click();
+    cancelNext();
+    form.RadioGroup6->button(4)->click();
+    EXPECT_EQ(opened, 2);
+
+    // "Новый" goes back to item 0 without a dialog; the next choice opens the new, empty list.
+    form.TBNewClick();
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(form.RadioGroup6->itemIndex(), 0);
+    QString countShown;
+    whenModal([&countShown](QDialog* dialog) {
+        countShown = qobject_cast<TEffectCalcForm*>(dialog)->Edit1->text();
+        dialog->reject();
+    });
+    form.RadioGroup7->setItemIndex(5);
+    EXPECT_EQ(countShown, u"2"_s);
+}
+
+TEST_F(MainWindowTest, FrequencyPanelsAndHeights)
+{
+    form.RadioGroup1->button(1)->click();
+    EXPECT_FALSE(form.GroupBox2->isHidden());
+    EXPECT_TRUE(form.GroupBox5->isHidden());
+    EXPECT_TRUE(form.RadioGroup3->isHidden());
+    EXPECT_EQ(form.GroupBox1->height(), 235);
+    form.LabeledEdit2->setText(u"1500"_s);
+
+    form.RadioGroup1->button(2)->click();
+    EXPECT_FALSE(form.RadioGroup3->isHidden());
+    EXPECT_TRUE(form.GroupBox5->isHidden());
+    EXPECT_TRUE(form.GroupBox2->isHidden());
+    EXPECT_EQ(form.GroupBox1->height(), 100);
+
+    form.RadioGroup1->button(0)->click();
+    EXPECT_FALSE(form.GroupBox5->isHidden());
+    EXPECT_EQ(form.GroupBox1->height(), 230);
+    form.RadioGroup1->button(1)->click();
+    EXPECT_EQ(form.LabeledEdit2->text(), u"1500"_s);
+}
+
+TEST_F(MainWindowTest, DesignGridKeysUnderACommaLocale)
+{
+    ScopedDecimalSeparator comma(u',');
+    typeIntoCell(form.StringGrid1, 1, 1, u"1.5"_s);
+    EXPECT_EQ(form.StringGrid1->cells(1, 1), u"15"_s);
+    typeIntoCell(form.StringGrid1, 2, 1, u",5"_s);
+    EXPECT_EQ(form.StringGrid1->cells(2, 1), u"5"_s);
+    typeIntoCell(form.StringGrid1, 3, 1, u"1,2,3"_s);
+    EXPECT_EQ(form.StringGrid1->cells(3, 1), u"1,23"_s);
+    typeIntoCell(form.StringGrid1, 5, 1, u"*a"_s);
+    EXPECT_EQ(form.StringGrid1->cells(5, 1), QString());
+}
+
+TEST_F(MainWindowTest, DesignGridKeysUnderAPointLocale)
+{
+    ScopedDecimalSeparator point(u'.');
+    typeIntoCell(form.StringGrid1, 1, 1, u"0,0.3"_s);
+    EXPECT_EQ(form.StringGrid1->cells(1, 1), u"00.3"_s);
+}
+
+TEST_F(MainWindowTest, AreaTableTakesDigitsAndBothSeparators)
+{
+    ValueListEditor* table = form.ValueListEditor1;
+    table->setFocus();
+    table->setCurrentCell(0, 1); // row 1 of the list
+    QApplication::processEvents();
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->clear();
+    QTest::keyClicks(editor, u"1.2a-.3"_s);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(table->value(1), u"1.2.3"_s);
+
+    table->setCurrentCell(1, 1);
+    QApplication::processEvents();
+    editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->clear();
+    QTest::keyClicks(editor, u"1,5"_s);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(table->value(2), u"1,5"_s);
+}
+
+TEST_F(MainWindowTest, RemovingDesignPoints)
+{
+    StringGrid* grid = form.StringGrid1;
+    grid->setRowCount(4);
+    for (int row = 1; row <= 3; ++row)
+        grid->setCells(0, row, u"Расчетная точка "_s + QString::number(row));
+    grid->setCurrentCell(1, 1); // the first point selected
+    form.SpeedButton4->click();
+    EXPECT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->cells(0, 2), u"Расчетная точка 2"_s);
+    form.SpeedButton4->click();
+    EXPECT_EQ(grid->rowCount(), 2);
+
+    grid->setCells(1, 1, u"0,03"_s);
+    form.SpeedButton4->click();
+    EXPECT_EQ(grid->rowCount(), 2);
+    for (int col = 0; col < 6; ++col)
+        EXPECT_EQ(grid->cells(col, 1), QString()) << col;
+    EXPECT_EQ(grid->cells(0, 0), Headers.at(0));
+}
+
+TEST_F(MainWindowTest, AddingDesignPointsAndThePrefillFromTheRecord)
+{
+    whenModal([](QDialog* dialog) {
+        EXPECT_EQ(qobject_cast<TForm6*>(dialog)->Edit1->text(), u"0"_s);
+        qobject_cast<TForm6*>(dialog)->BitBtn1->click();
+    });
+    form.SpeedButton3->click();
+    EXPECT_EQ(form.StringGrid1->rowCount(), 2);
+    EXPECT_EQ(form.StringGrid1->cells(0, 1), u"Расчетная точка 1"_s);
+
+    // As after a calculation: the next opening starts from the record's design point.
+    Zdanie->ExitProb = 0.03L;
+    Zdanie->EvacTime = 2.5L;
+    Zdanie->BlockTime = 1.0L / 3.0L;
+    Zdanie->StartEvacTime = 0.5L;
+    Zdanie->FireRoomMark = true;
+    whenModal([](QDialog* dialog) { dialog->reject(); });
+    form.SpeedButton3->click();
+    EXPECT_EQ(form.StringGrid1->rowCount(), 2); // closed without adding
+    TForm6* dialog = form.form6();
+    EXPECT_EQ(dialog->Edit1->text(), u"0.03"_s);
+    EXPECT_EQ(dialog->Edit2->text(), u"2.5"_s);
+    EXPECT_EQ(dialog->Edit3->text(), u"0.33333333"_s);
+    EXPECT_TRUE(dialog->CheckBox1->isChecked());
+    EXPECT_EQ(dialog->Edit4->text(), u"0,5"_s); // the fire-room rule fixes it
+
+    whenModal([](QDialog* dialog) { qobject_cast<TForm6*>(dialog)->BitBtn1->click(); });
+    form.SpeedButton3->click();
+    ASSERT_EQ(form.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(form.StringGrid1->cells(0, 2), u"Расчетная точка 2"_s);
+    EXPECT_EQ(form.StringGrid1->cells(1, 2), u"0.03"_s);
+    EXPECT_EQ(form.StringGrid1->cells(5, 2), u"*"_s);
+}
+
+TEST_F(MainWindowTest, ClosingAsksFirst)
+{
+    desktop.answerYes = false;
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    ASSERT_EQ(desktop.questions.size(), 1);
+    EXPECT_EQ(desktop.questions.at(0),
+              u"Ovrelta: расчет пожарного риска для производственных объектов|"
+              u"Вы, действительно, хотите закрыть программу?"_s);
+    desktop.answerYes = true;
+    form.TBExit->trigger();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(desktop.questions.size(), 2);
+}
+
+TEST(BuildingRecord, ShortTextsAreCutWhenStored)
+{
+    TZdanie record;
+    record.DaysPerYear = QString(300, u'7');
+    EXPECT_EQ(record.DaysPerYear.text(), QString(255, u'7'));
+    record.ApsDevices.cell(TDeviceList::Name, 20) = QString(256, u'x');
+    EXPECT_EQ(record.ApsDevices.cell(TDeviceList::Name, 20).text().size(), 255);
+    EXPECT_EQ(record.ApsDevices.Count, 0);
+}
