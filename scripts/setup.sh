@@ -6,6 +6,7 @@ ovrelta_packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
   fonts-dejavu-core
+  locales
 )
 
 ovrelta_setup() {
@@ -20,6 +21,15 @@ ovrelta_setup() {
   echo "Installing: ${missing[*]}"
   "${sudo[@]}" apt-get update -q
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# A C library locale with "," as decimal separator, for the tests that prove the number code does
+# not follow the process locale.
+ovrelta_test_locale() {
+  locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$' && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 || echo "ru_RU.UTF-8 not available; those tests are skipped"
 }
 
 ovrelta_build() {

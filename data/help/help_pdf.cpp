@@ -26,16 +26,13 @@ int fail(const QString& message)
     return 1;
 }
 
-// The writer stamps the current time into the metadata; a fixed stamp of the
-// same length keeps the cross-reference offsets valid and the output
-// identical from build to build.
+// The writer stamps the current time into the document information; a fixed stamp of the same
+// length keeps the cross-reference offsets valid and the output identical from build to build.
 QByteArray withFixedDates(QByteArray pdf)
 {
     static const QRegularExpression infoDate(u"D:\\d{14}"_s);
-    static const QRegularExpression xmpDate(u"\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d"_s);
     QString text = QString::fromLatin1(pdf);
     text.replace(infoDate, u"D:20000101000000"_s);
-    text.replace(xmpDate, u"2000-01-01T00:00:00"_s);
     return text.toLatin1();
 }
 
@@ -74,7 +71,9 @@ int main(int argc, char* argv[])
     }
     const QString title = doc.firstBlock().text();
 
+    // A failed write must not leave the PDF of an earlier build looking fresh.
     const QString outputPath = args.at(2);
+    QFile::remove(outputPath);
     {
         QPdfWriter pdf(outputPath);
         pdf.setTitle(title);

@@ -27,7 +27,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 QLineEdit* numericEdit(QWidget* parent)
 {
@@ -52,7 +53,8 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(u"Расчет вероятности эвакуации"_s);
 
-    Label1 = new QLabel(u"Вероятность выхода из здания людей через аварийные или иные выходы"_s, this);
+    Label1 =
+        new QLabel(u"Вероятность выхода из здания людей через аварийные или иные выходы"_s, this);
     Edit1 = numericEdit(this);
     SpeedButton1 = chooserButton(this);
     Label2 = new QLabel(u"Расчетное время эвакуации, мин"_s, this);
@@ -103,14 +105,19 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     setTabOrder(CheckBox1, Edit4);
     setTabOrder(Edit4, BitBtn1);
 
-    connect(SpeedButton1, &QToolButton::clicked, this, guarded(this, [this] { SpeedButton1Click(); }));
-    connect(SpeedButton2, &QToolButton::clicked, this, guarded(this, [this] { SpeedButton2Click(); }));
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            guarded(this, [this] { SpeedButton1Click(); }));
+    connect(SpeedButton2, &QToolButton::clicked, this,
+            guarded(this, [this] { SpeedButton2Click(); }));
     // toggled, not clicked: the rule must also run when the program sets the box.
     connect(CheckBox1, &QCheckBox::toggled, this, guarded(this, [this] { CheckBox1Click(); }));
     connect(BitBtn1, &QPushButton::clicked, this, guarded(this, [this] { BitBtn1Click(); }));
 }
 
-void TForm6::SpeedButton1Click() { EvacForm()->exec(); }
+void TForm6::SpeedButton1Click()
+{
+    EvacForm()->exec();
+}
 
 void TForm6::SpeedButton2Click()
 {

@@ -11,7 +11,8 @@ class QToolButton;
 
 // Add-design-point dialog: four values and the fire-room mark, appended as one row of the main
 // window's design-point grid. It validates nothing; the calculation parses the cells later.
-class TForm6 : public QDialog {
+class TForm6 : public QDialog
+{
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);

@@ -26,7 +26,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 constexpr int ColumnWidths[] = {338, 102, 132};
 constexpr int GridHeight = 241;
 } // namespace
@@ -58,8 +59,8 @@ TEffectCalcForm::TEffectCalcForm(QWidget* parent) : QDialog(parent)
     }
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1->setFixedSize(gridWidth + 2 * StringGrid1->frameWidth()
-                                  + StringGrid1->verticalScrollBar()->sizeHint().width(),
+    StringGrid1->setFixedSize(gridWidth + 2 * StringGrid1->frameWidth() +
+                                  StringGrid1->verticalScrollBar()->sizeHint().width(),
                               GridHeight);
     StringGrid1->setDrawCellHandler(StringGrid1DrawCell);
     // `text` is the cell's text, or its editor's while the cell is edited.
@@ -73,7 +74,8 @@ TEffectCalcForm::TEffectCalcForm(QWidget* parent) : QDialog(parent)
     SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"Готово"_s, this);
-    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Отмена"_s, this);
+    CancelBtn =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Отмена"_s, this);
     // Enter in the count field applies the count.
     BitBtn1->setDefault(true);
     auto* buttons = new QDialogButtonBox(this);
@@ -89,7 +91,8 @@ TEffectCalcForm::TEffectCalcForm(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(BitBtn1, &QPushButton::clicked, this, guarded(this, [this] { BitBtn1Click(); }));
-    connect(SpeedButton1, &QToolButton::clicked, this, guarded(this, [this] { SpeedButton1Click(); }));
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            guarded(this, [this] { SpeedButton1Click(); }));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

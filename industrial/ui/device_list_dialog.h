@@ -12,7 +12,8 @@ class StringGrid;
 // Device-list dialog: one instance serves the four protection systems. EditDeviceList (globals.h)
 // copies a list in and, on "Готово", back out; the grid keeps every text typed into it, so rows an
 // opening does not overwrite may hold texts of another system.
-class TEffectCalcForm : public QDialog {
+class TEffectCalcForm : public QDialog
+{
     Q_OBJECT
 public:
     explicit TEffectCalcForm(QWidget* parent = nullptr);

@@ -27,7 +27,8 @@ TEvacForm::TEvacForm(QWidget* parent) : QDialog(parent)
 
     OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"Выбор"_s, this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Отмена"_s, this);
+    CancelBtn =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Отмена"_s, this);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(OKBtn, QDialogButtonBox::AcceptRole);
     buttons->addButton(CancelBtn, QDialogButtonBox::RejectRole);
@@ -56,7 +57,10 @@ void TEvacForm::OKBtnClick()
     accept();
 }
 
-void TEvacForm::resetFields() { RadioGroup1->setItemIndex(0); }
+void TEvacForm::resetFields()
+{
+    RadioGroup1->setItemIndex(0);
+}
 
 void TEvacForm::showEvent(QShowEvent* event)
 {

@@ -6,7 +6,8 @@ class QPushButton;
 class RadioGroup;
 
 // Chooser of a fixed exit probability for the add-design-point dialog's first field.
-class TEvacForm : public QDialog {
+class TEvacForm : public QDialog
+{
     Q_OBJECT
 public:
     explicit TEvacForm(QWidget* parent = nullptr);

@@ -21,10 +21,12 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 // The wrapped caption of a radio button: a click on it is a click on the button.
-class RadioCaption : public QLabel {
+class RadioCaption : public QLabel
+{
 public:
     RadioCaption(const QString& text, QRadioButton* button, QWidget* parent)
         : QLabel(text, parent), m_button(button)
@@ -36,8 +38,8 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
-            && m_button->isEnabled()) {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+            m_button->isEnabled()) {
             m_button->setFocus(Qt::MouseFocusReason);
             m_button->click();
         }
@@ -56,7 +58,8 @@ TStartEvacForm::TStartEvacForm(QWidget* parent) : QDialog(parent)
 
     GroupBox1 = new QGroupBox(this);
     RadioButton1 = new QRadioButton(
-        u"Здание оборудовано СОУЭ, время срабатывания системы с учетом инерционности:  "_s, GroupBox1);
+        u"Здание оборудовано СОУЭ, время срабатывания системы с учетом инерционности:  "_s,
+        GroupBox1);
     Edit1 = new QLineEdit(u"0,0"_s, GroupBox1);
     Edit1->setEnabled(false);
     Edit1->setMaximumWidth(80);
@@ -89,7 +92,8 @@ TStartEvacForm::TStartEvacForm(QWidget* parent) : QDialog(parent)
 
     OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"Выбрать"_s, this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Отмена"_s, this);
+    CancelBtn =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Отмена"_s, this);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(OKBtn, QDialogButtonBox::AcceptRole);
     buttons->addButton(CancelBtn, QDialogButtonBox::RejectRole);
@@ -114,9 +118,15 @@ TStartEvacForm::TStartEvacForm(QWidget* parent) : QDialog(parent)
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TStartEvacForm::RadioButton1Click() { Edit1->setEnabled(true); }
+void TStartEvacForm::RadioButton1Click()
+{
+    Edit1->setEnabled(true);
+}
 
-void TStartEvacForm::RadioButton2Click() { Edit1->setEnabled(false); }
+void TStartEvacForm::RadioButton2Click()
+{
+    Edit1->setEnabled(false);
+}
 
 void TStartEvacForm::OKBtnClick()
 {

