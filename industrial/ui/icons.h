@@ -2,7 +2,13 @@
 
 #include <QIcon>
 
-// Small pictures of our own for buttons the style has no icon for.
+// Pictures of our own, painted in code: no icon theme or image plugin is loaded for them, which
+// keeps start-up short.
 QIcon addRowIcon();
 QIcon removeRowIcon();
+QIcon newFileIcon();
+QIcon openFileIcon();
+QIcon saveFileIcon();
 QIcon calculateIcon();
+QIcon helpIcon();
+QIcon exitIcon();

@@ -127,26 +127,23 @@ void TForm1::buildToolbar()
     TBToolbar2->toggleViewAction()->setVisible(false);
     addToolBar(Qt::TopToolBarArea, TBToolbar2);
 
-    QStyle* st = style();
     auto command = [this](const QIcon& icon, const QString& caption, void (TForm1::*handler)()) {
         QAction* action = TBToolbar2->addAction(icon, caption);
         connect(action, &QAction::triggered, this,
                 guarded(this, [this, handler] { (this->*handler)(); }));
         return action;
     };
-    TBNew = command(st->standardIcon(QStyle::SP_FileIcon), u"Новый"_s, &TForm1::TBNewClick);
+    TBNew = command(newFileIcon(), u"Новый"_s, &TForm1::TBNewClick);
     TBToolbar2->addSeparator();
     // Opening, saving and calculating arrive with the parameters file and the calculation.
-    TBLoad = TBToolbar2->addAction(st->standardIcon(QStyle::SP_DialogOpenButton), u"Открыть"_s);
-    TBSave = TBToolbar2->addAction(st->standardIcon(QStyle::SP_DialogSaveButton), u"Сохранить"_s);
+    TBLoad = TBToolbar2->addAction(openFileIcon(), u"Открыть"_s);
+    TBSave = TBToolbar2->addAction(saveFileIcon(), u"Сохранить"_s);
     TBToolbar2->addSeparator();
     TBCalc = TBToolbar2->addAction(calculateIcon(), u"Рассчитать"_s);
     TBToolbar2->addSeparator();
-    TBHelp =
-        command(st->standardIcon(QStyle::SP_DialogHelpButton), u"Справка"_s, &TForm1::TBHelpClick);
+    TBHelp = command(helpIcon(), u"Справка"_s, &TForm1::TBHelpClick);
     TBHelp->setVisible(false);
-    TBExit =
-        command(st->standardIcon(QStyle::SP_DialogCloseButton), u"Выход"_s, &TForm1::TBExitClick);
+    TBExit = command(exitIcon(), u"Выход"_s, &TForm1::TBExitClick);
 
     // Buttons of equal width.
     int width = 0;
