@@ -6,7 +6,7 @@
 #include "common/string_grid.h"
 #include "industrial/formatters.h"
 #include "industrial/key_filters.h"
-#include "industrial/ui/dialog_placement.h"
+#include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/exit_probability_dialog.h"
 #include "industrial/ui/globals.h"
 #include "industrial/ui/icons.h"

@@ -8,7 +8,7 @@
 #include "common/window_routines.h"
 #include "industrial/device_list.h"
 #include "industrial/key_filters.h"
-#include "industrial/ui/dialog_placement.h"
+#include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/globals.h"
 #include "industrial/ui/icons.h"
 
@@ -73,15 +73,9 @@ TEffectCalcForm::TEffectCalcForm(QWidget* parent) : QDialog(parent)
     SpeedButton1->setIcon(calculateIcon());
     SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
-    OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"Готово"_s, this);
-    CancelBtn =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Отмена"_s, this);
+    QDialogButtonBox* buttons = okCancelButtons(this, u"Готово"_s, OKBtn, CancelBtn);
     // Enter in the count field applies the count.
     BitBtn1->setDefault(true);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(OKBtn, QDialogButtonBox::AcceptRole);
-    buttons->addButton(CancelBtn, QDialogButtonBox::RejectRole);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(RadioGroup1);
     layout->addWidget(GroupBox1);
@@ -94,7 +88,6 @@ TEffectCalcForm::TEffectCalcForm(QWidget* parent) : QDialog(parent)
     connect(SpeedButton1, &QToolButton::clicked, this,
             guarded(this, [this] { SpeedButton1Click(); }));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     FormCreate();
 }

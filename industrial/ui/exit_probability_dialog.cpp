@@ -3,7 +3,7 @@
 #include "common/command_guard.h"
 #include "common/radio_group.h"
 #include "industrial/ui/design_point_dialog.h"
-#include "industrial/ui/dialog_placement.h"
+#include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/globals.h"
 
 #include <QDialogButtonBox>
@@ -25,13 +25,8 @@ TEvacForm::TEvacForm(QWidget* parent) : QDialog(parent)
         this);
     RadioGroup1->setItemIndex(0);
 
-    OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"Выбор"_s, this);
+    QDialogButtonBox* buttons = okCancelButtons(this, u"Выбор"_s, OKBtn, CancelBtn);
     OKBtn->setDefault(true);
-    CancelBtn =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Отмена"_s, this);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(OKBtn, QDialogButtonBox::AcceptRole);
-    buttons->addButton(CancelBtn, QDialogButtonBox::RejectRole);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(RadioGroup1);
@@ -39,7 +34,6 @@ TEvacForm::TEvacForm(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(OKBtn, &QPushButton::clicked, this, guarded(this, [this] { OKBtnClick(); }));
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TEvacForm::OKBtnClick()

@@ -32,6 +32,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace
@@ -306,16 +308,15 @@ void TForm1::buildInputs(QWidget* column)
     for (int row = 1; row <= ValueListEditor1->lastRow(); ++row)
         ValueListEditor1->setValue(row, u"0"_s);
 
-    connect(RadioGroup1, &RadioGroup::itemIndexChanged, this,
-            guarded(this, [this] { RadioGroup1Click(); }));
-    connect(RadioGroup7, &RadioGroup::itemIndexChanged, this,
-            guarded(this, [this] { RadioGroup7Click(); }));
-    connect(RadioGroup6, &RadioGroup::itemIndexChanged, this,
-            guarded(this, [this] { RadioGroup6Click(); }));
-    connect(RadioGroup4, &RadioGroup::itemIndexChanged, this,
-            guarded(this, [this] { RadioGroup4Click(); }));
-    connect(RadioGroup5, &RadioGroup::itemIndexChanged, this,
-            guarded(this, [this] { RadioGroup5Click(); }));
+    const std::pair<RadioGroup*, void (TForm1::*)()> choices[] = {
+        {RadioGroup1, &TForm1::RadioGroup1Click},
+        {RadioGroup7, &TForm1::RadioGroup7Click},
+        {RadioGroup6, &TForm1::RadioGroup6Click},
+        {RadioGroup4, &TForm1::RadioGroup4Click},
+        {RadioGroup5, &TForm1::RadioGroup5Click}};
+    for (const auto& [group, handler] : choices)
+        connect(group, &RadioGroup::itemIndexChanged, this,
+                guarded(this, [this, handler = handler] { (this->*handler)(); }));
     connect(SpeedButton3, &QToolButton::clicked, this,
             guarded(this, [this] { SpeedButton3Click(); }));
     connect(SpeedButton4, &QToolButton::clicked, this,

@@ -27,7 +27,8 @@ class TEvacForm;
 class TStartEvacForm;
 class TEffectCalcForm;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);

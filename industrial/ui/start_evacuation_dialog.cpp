@@ -4,7 +4,7 @@
 #include "common/key_filter.h"
 #include "industrial/key_filters.h"
 #include "industrial/ui/design_point_dialog.h"
-#include "industrial/ui/dialog_placement.h"
+#include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/globals.h"
 
 #include <QButtonGroup>
@@ -90,13 +90,8 @@ TStartEvacForm::TStartEvacForm(QWidget* parent) : QDialog(parent)
     group->addWidget(RadioButton4Label, 3, 1, 1, 2);
     group->setColumnStretch(1, 1);
 
-    OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"Выбрать"_s, this);
+    QDialogButtonBox* buttons = okCancelButtons(this, u"Выбрать"_s, OKBtn, CancelBtn);
     OKBtn->setDefault(true);
-    CancelBtn =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), u"Отмена"_s, this);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(OKBtn, QDialogButtonBox::AcceptRole);
-    buttons->addButton(CancelBtn, QDialogButtonBox::RejectRole);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1);
@@ -115,7 +110,6 @@ TStartEvacForm::TStartEvacForm(QWidget* parent) : QDialog(parent)
     bind(RadioButton3, &TStartEvacForm::RadioButton2Click);
     bind(RadioButton4, &TStartEvacForm::RadioButton2Click);
     connect(OKBtn, &QPushButton::clicked, this, guarded(this, [this] { OKBtnClick(); }));
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TStartEvacForm::RadioButton1Click()
