@@ -10,8 +10,6 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 2, 8, 2);
     layout->setSpacing(0);
-    // Exclusive by hand: the group must be able to hold no chosen item.
-    m_group->setExclusive(false);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items.at(i), this);
         layout->addWidget(button);
@@ -36,10 +34,14 @@ void RadioGroup::setItemIndex(int index)
     if (index == m_index)
         return;
     m_updating = true;
-    if (m_index >= 0)
+    if (index >= 0) {
+        button(index)->setChecked(true); // the exclusive group unchecks the previous one
+    } else {
+        // No chosen item: an exclusive group would keep one checked.
+        m_group->setExclusive(false);
         button(m_index)->setChecked(false);
-    if (index >= 0)
-        button(index)->setChecked(true);
+        m_group->setExclusive(true);
+    }
     m_updating = false;
     m_index = index;
     emit itemIndexChanged(m_index);
@@ -47,16 +49,6 @@ void RadioGroup::setItemIndex(int index)
 
 void RadioGroup::buttonToggled(int id, bool checked)
 {
-    if (m_updating)
-        return;
-    if (!checked) {
-        // A click on the chosen button leaves it chosen.
-        if (id == m_index) {
-            m_updating = true;
-            button(id)->setChecked(true);
-            m_updating = false;
-        }
-        return;
-    }
-    setItemIndex(id);
+    if (!m_updating && checked)
+        setItemIndex(id);
 }

@@ -116,3 +116,17 @@ TEST(LabeledEdit, LabelIsTheEditsBuddy)
     edit.setText(u"1234567"_s);
     EXPECT_EQ(edit.text(), u"12345"_s);
 }
+
+TEST(RadioGroup, ArrowKeysMoveTheChoice)
+{
+    RadioGroup group(u"Группа"_s, {u"a"_s, u"b"_s, u"c"_s});
+    group.setItemIndex(0);
+    group.show();
+    group.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&group));
+    group.button(0)->setFocus();
+    QSignalSpy spy(&group, &RadioGroup::itemIndexChanged);
+    QTest::keyClick(group.button(0), Qt::Key_Down);
+    EXPECT_EQ(group.itemIndex(), 1);
+    EXPECT_EQ(spy.count(), 1);
+}
