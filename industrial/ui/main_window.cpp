@@ -79,12 +79,6 @@ constexpr int AreaTableHeight = 230;
 constexpr int AreaFormulaHeight = 235;
 constexpr int ObjectKindHeight = 100;
 
-QGroupBox* plainGroup(const QString& caption, QWidget* parent)
-{
-    auto* group = new QGroupBox(caption, parent);
-    return group;
-}
-
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
@@ -165,7 +159,8 @@ void TForm1::buildInputs(QWidget* column)
     stack->setSpacing(0);
 
     // Working time.
-    GroupBox3 = plainGroup(u" Параметры вероятности присутствия работников на объекте "_s, column);
+    GroupBox3 =
+        new QGroupBox(u" Параметры вероятности присутствия работников на объекте "_s, column);
     GroupBox3->setFixedHeight(80);
     LabeledEdit9 = new LabeledEdit(u"Продолжительность рабочего времени в сутки, час  "_s,
                                    LabeledEdit::LabelPosition::Left, GroupBox3);
@@ -195,12 +190,12 @@ void TForm1::buildInputs(QWidget* column)
     RadioGroup1->setFixedHeight(64);
     stack->addWidget(RadioGroup1);
 
-    GroupBox1 = plainGroup(QString(), column);
+    GroupBox1 = new QGroupBox(QString(), column);
     auto* methodLayout = new QVBoxLayout(GroupBox1);
     methodLayout->setContentsMargins(2, 0, 2, 2);
     methodLayout->setSpacing(0);
 
-    GroupBox2 = plainGroup(
+    GroupBox2 = new QGroupBox(
         u"Расчет частоты возникновения пожара в зависимости от типа здания и его площади: "_s,
         GroupBox1);
     LabeledEdit2 = new LabeledEdit(u"Площадь здания(помещения), кв. м. "_s,
@@ -215,7 +210,7 @@ void TForm1::buildInputs(QWidget* column)
     formulaLayout->addWidget(RadioGroup8, 1);
     methodLayout->addWidget(GroupBox2);
 
-    GroupBox5 = plainGroup(
+    GroupBox5 = new QGroupBox(
         u" Расчет частоты возникновения пожара в зависимости от типа здания (помещения) и площади: "_s,
         GroupBox1);
     ValueListEditor1 = new ValueListEditor(u"Здание"_s, u"Площадь, кв. м."_s, GroupBox5);
@@ -239,7 +234,7 @@ void TForm1::buildInputs(QWidget* column)
     stack->addWidget(GroupBox1);
 
     // Design points.
-    GroupBox4 = plainGroup(u" Расчет времени эвакуации "_s, column);
+    GroupBox4 = new QGroupBox(u" Расчет времени эвакуации "_s, column);
     GroupBox4->setFixedHeight(213);
     StringGrid1 = new StringGrid(6, 2, 1, 1, GroupBox4);
     StringGrid1->setFixedHeight(146);
