@@ -224,24 +224,20 @@ TEST_F(MainWindowTest, AreaTableTakesDigitsAndBothSeparators)
 {
     ValueListEditor* table = form.ValueListEditor1;
     table->setFocus();
-    table->setCurrentCell(0, 1); // row 1 of the list
-    QApplication::processEvents();
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr);
-    editor->clear();
-    QTest::keyClicks(editor, u"1.2a-.3"_s);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QApplication::processEvents();
+    // The value column is always in edit mode: making a row current opens its editor.
+    auto typeIntoRow = [table](int row, const QString& keys) {
+        table->setCurrentCell(row - 1, 1);
+        QApplication::processEvents();
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->clear();
+        QTest::keyClicks(editor, keys);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
+    };
+    typeIntoRow(1, u"1.2a-.3"_s);
     EXPECT_EQ(table->value(1), u"1.2.3"_s);
-
-    table->setCurrentCell(1, 1);
-    QApplication::processEvents();
-    editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr);
-    editor->clear();
-    QTest::keyClicks(editor, u"1,5"_s);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QApplication::processEvents();
+    typeIntoRow(2, u"1,5"_s);
     EXPECT_EQ(table->value(2), u"1,5"_s);
 }
 
