@@ -24,3 +24,13 @@ EZeroDivide::EZeroDivide() : AppError(u"Floating point division by zero"_s) {}
 EOverflow::EOverflow() : AppError(u"Floating point overflow"_s) {}
 
 EReadError::EReadError() : AppError(u"Read beyond end of file"_s) {}
+
+EFileError EFileError::cannotSave(const QString& path, const QString& reason)
+{
+    return EFileError(u"Не удалось сохранить файл «"_s + path + u"»: "_s + reason);
+}
+
+EFileError EFileError::cannotOpen(const QString& path, const QString& reason)
+{
+    return EFileError(u"Не удалось открыть файл «"_s + path + u"»: "_s + reason);
+}

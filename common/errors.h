@@ -48,3 +48,12 @@ class EReadError : public AppError
 public:
     EReadError();
 };
+
+// A file that cannot be created, written or opened; names the file and the reason.
+class EFileError : public AppError
+{
+public:
+    using AppError::AppError;
+    static EFileError cannotSave(const QString& path, const QString& reason);
+    static EFileError cannotOpen(const QString& path, const QString& reason);
+};

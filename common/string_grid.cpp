@@ -144,6 +144,19 @@ QString StringGrid::currentCellText() const
     return cells(currentColumn(), currentRow());
 }
 
+void StringGrid::commitEdit()
+{
+    if (!isEditing())
+        return;
+    for (auto* editor : viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (editor->isVisible()) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+            return;
+        }
+    }
+}
+
 int StringGrid::columnBorderAt(int x) const
 {
     for (int c = 0; c < columnCount(); ++c) {

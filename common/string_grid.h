@@ -33,6 +33,9 @@ public:
     // The text of the current cell as the user sees it: the editor's while a cell is edited.
     QString currentCellText() const;
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+    // Stores the text of an open cell editor and closes it. Commands started from the toolbar
+    // call it before reading the grid: toolbar buttons take no focus, so the editor stays open.
+    void commitEdit();
 
 protected:
     bool viewportEvent(QEvent* event) override;

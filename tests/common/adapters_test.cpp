@@ -84,6 +84,24 @@ TEST(StringGrid, KeepsWhatTheUserTyped)
     EXPECT_EQ(grid.item(1, 1)->text(), u"42"_s);
 }
 
+TEST(StringGrid, CommitEditStoresTheOpenEditor)
+{
+    StringGrid grid(2, 3, 1, 1);
+    grid.show();
+    grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    grid.setFocus();
+    grid.setCurrentCell(2, 1);
+    QTest::keyClick(&grid, Qt::Key_7);
+    ASSERT_TRUE(grid.isEditing());
+    EXPECT_EQ(grid.cells(1, 2), QString());
+    grid.commitEdit();
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(grid.cells(1, 2), u"7"_s);
+    grid.commitEdit(); // nothing open: nothing happens
+    EXPECT_EQ(grid.cells(1, 2), u"7"_s);
+}
+
 TEST(StringGrid, FixedCellsAreNotEditable)
 {
     StringGrid grid(3, 3, 1, 1);
@@ -108,13 +126,25 @@ TEST(ValueListEditor, KeysFixedValuesEditable)
     EXPECT_EQ(list.horizontalHeaderItem(1)->text(), u"Площадь"_s);
 }
 
-TEST(LabeledEdit, LabelIsTheEditsBuddy)
+TEST(LabeledEdit, LimitsTypingButNotTheProgramsTexts)
 {
     LabeledEdit edit(u"Площадь"_s, LabeledEdit::LabelPosition::Left);
     EXPECT_EQ(edit.label()->buddy(), edit.edit());
     edit.setMaxLength(5);
     edit.setText(u"1234567"_s);
-    EXPECT_EQ(edit.text(), u"12345"_s);
+    EXPECT_EQ(edit.text(), u"1234567"_s);
+    QTest::keyClick(edit.edit(), Qt::Key_8);
+    EXPECT_EQ(edit.text(), u"1234567"_s);
+    QTest::keyClick(edit.edit(), Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), u"123456"_s);
+
+    edit.setText(u"12"_s);
+    edit.edit()->setCursorPosition(1);
+    edit.edit()->insert(u"abcdef"_s); // as a paste: what does not fit is dropped
+    EXPECT_EQ(edit.text(), u"1abc2"_s);
+    EXPECT_EQ(edit.edit()->cursorPosition(), 4);
+    QTest::keyClick(edit.edit(), Qt::Key_9);
+    EXPECT_EQ(edit.text(), u"1abc2"_s);
 }
 
 TEST(RadioGroup, ArrowKeysMoveTheChoice)
