@@ -17,9 +17,8 @@ public:
     TypingLimit(QLineEdit* edit, int length) : QValidator(edit), m_edit(edit), m_length(length)
     {
         // The edit holds the new text by the time it asks: remember the length before.
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
-            m_before = text.size();
-        });
+        connect(edit, &QLineEdit::textChanged, this,
+                [this](const QString& text) { m_before = text.size(); });
         m_before = edit->text().size();
     }
 

@@ -49,6 +49,21 @@ constexpr int ResizeMargin = 3;
 
 } // namespace
 
+bool commitOpenEditor(QAbstractItemView* view)
+{
+    // commitData and closeEditor are protected slots: reachable through the meta-object.
+    for (auto* editor : view->viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (editor->isVisible()) {
+            QMetaObject::invokeMethod(view, "commitData", Q_ARG(QWidget*, editor));
+            QMetaObject::invokeMethod(
+                view, "closeEditor", Q_ARG(QWidget*, editor),
+                Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+            return true;
+        }
+    }
+    return false;
+}
+
 StringGrid::StringGrid(int colCount, int rowCount, int fixedRows, int fixedCols, QWidget* parent)
     : QTableWidget(parent), m_fixedRows(fixedRows), m_fixedCols(fixedCols)
 {
@@ -142,19 +157,6 @@ QString StringGrid::currentCellText() const
                 return editor->text();
     }
     return cells(currentColumn(), currentRow());
-}
-
-void StringGrid::commitEdit()
-{
-    if (!isEditing())
-        return;
-    for (auto* editor : viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
-        if (editor->isVisible()) {
-            commitData(editor);
-            closeEditor(editor, QAbstractItemDelegate::NoHint);
-            return;
-        }
-    }
 }
 
 int StringGrid::columnBorderAt(int x) const

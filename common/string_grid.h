@@ -6,6 +6,11 @@
 
 class QPainter;
 
+// Stores the text of a cell editor still open in view and closes it. Commands started from the
+// toolbar call it before reading a grid: toolbar buttons take no focus, so the editor stays open
+// and the grid still holds the old text. Returns whether an editor was open.
+bool commitOpenEditor(QAbstractItemView* view);
+
 // A grid of texts addressed as cells(col, row), with fixed (header) rows and columns drawn as
 // buttons and not editable. Every text written to a cell, by code or by the user, is kept for the
 // grid's lifetime: lowering the row count hides rows without clearing them, raising it shows their
@@ -33,9 +38,6 @@ public:
     // The text of the current cell as the user sees it: the editor's while a cell is edited.
     QString currentCellText() const;
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
-    // Stores the text of an open cell editor and closes it. Commands started from the toolbar
-    // call it before reading the grid: toolbar buttons take no focus, so the editor stays open.
-    void commitEdit();
 
 protected:
     bool viewportEvent(QEvent* event) override;

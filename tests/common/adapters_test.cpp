@@ -84,22 +84,26 @@ TEST(StringGrid, KeepsWhatTheUserTyped)
     EXPECT_EQ(grid.item(1, 1)->text(), u"42"_s);
 }
 
-TEST(StringGrid, CommitEditStoresTheOpenEditor)
+TEST(StringGrid, CommitOpenEditorStoresWhatIsTyped)
 {
     StringGrid grid(2, 3, 1, 1);
-    grid.show();
-    grid.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
-    grid.setFocus();
-    grid.setCurrentCell(2, 1);
-    QTest::keyClick(&grid, Qt::Key_7);
-    ASSERT_TRUE(grid.isEditing());
-    EXPECT_EQ(grid.cells(1, 2), QString());
-    grid.commitEdit();
-    EXPECT_FALSE(grid.isEditing());
+    ValueListEditor list(u"Здание"_s, u"Площадь"_s);
+    list.setKeys({u"one"_s, u"two"_s});
+    const auto typeInto = [](QAbstractItemView& view, int row, int col) {
+        view.show();
+        view.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        view.setFocus();
+        view.setCurrentIndex(view.model()->index(row, col));
+        // The list opens its editor on the move already; the grid on the first key.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+        EXPECT_TRUE(commitOpenEditor(&view));
+        EXPECT_FALSE(commitOpenEditor(&view)); // nothing open: nothing happens
+    };
+    typeInto(grid, 2, 1);
     EXPECT_EQ(grid.cells(1, 2), u"7"_s);
-    grid.commitEdit(); // nothing open: nothing happens
-    EXPECT_EQ(grid.cells(1, 2), u"7"_s);
+    typeInto(list, 1, 1);
+    EXPECT_EQ(list.value(2), u"7"_s);
 }
 
 TEST(StringGrid, FixedCellsAreNotEditable)
