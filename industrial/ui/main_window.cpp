@@ -456,6 +456,12 @@ void TForm1::SpeedButton4Click()
         StringGrid1->setCells(col, 1, QString());
 }
 
+void TForm1::commitGridEdits()
+{
+    commitOpenEditor(ValueListEditor1);
+    commitOpenEditor(StringGrid1);
+}
+
 QString TForm1::statusText() const
 {
     return StatusBar1Panel->text();

@@ -48,6 +48,10 @@ public:
     void SpeedButton3Click();
     void SpeedButton4Click();
 
+    // Stores a value still being typed into the area table or the design-point grid; commands
+    // call it before they read either.
+    void commitGridEdits();
+
     QString statusText() const;
     void setStatusText(const QString& text);
 
