@@ -23,6 +23,8 @@ EZeroDivide::EZeroDivide() : AppError(u"Floating point division by zero"_s) {}
 
 EOverflow::EOverflow() : AppError(u"Floating point overflow"_s) {}
 
+EInvalidOp::EInvalidOp() : AppError(u"Invalid floating point operation"_s) {}
+
 EReadError::EReadError() : AppError(u"Read beyond end of file"_s) {}
 
 EFileError EFileError::cannotSave(const QString& path, const QString& reason)

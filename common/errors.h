@@ -42,6 +42,14 @@ public:
     EOverflow();
 };
 
+// "Invalid floating point operation": a result that is not a number (the logarithm of a negative
+// value, an infinite value times zero).
+class EInvalidOp : public AppError
+{
+public:
+    EInvalidOp();
+};
+
 // "Read beyond end of file"
 class EReadError : public AppError
 {

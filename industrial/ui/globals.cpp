@@ -22,6 +22,10 @@ TEffectCalcForm* EffectCalcForm()
 {
     return Form1->effectCalcForm();
 }
+TCalcReport* CalcReport()
+{
+    return Form1->calcReport();
+}
 
 QString industrialAppTitle()
 {

@@ -9,6 +9,7 @@ class TForm6;
 class TEvacForm;
 class TStartEvacForm;
 class TEffectCalcForm;
+class TCalcReport;
 
 // State of the program that outlives any one command.
 
@@ -24,6 +25,7 @@ TForm6* Form6();
 TEvacForm* EvacForm();
 TStartEvacForm* StartEvacForm();
 TEffectCalcForm* EffectCalcForm();
+TCalcReport* CalcReport();
 
 // Shows the device-list dialog for one list and stores the dialog's contents back on "Готово".
 void EditDeviceList(TDeviceList& list);

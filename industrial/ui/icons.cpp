@@ -103,6 +103,16 @@ QIcon calculateIcon()
     });
 }
 
+QIcon reportIcon()
+{
+    return painted(16, [](QPainter& p) {
+        sheet(p);
+        p.setPen(QPen(QColor(0x1e, 0x88, 0xe5), 1));
+        for (int line = 0; line < 4; ++line)
+            p.drawLine(QPointF(5.5, 6.5 + line * 2.5), QPointF(11.5, 6.5 + line * 2.5));
+    });
+}
+
 QIcon helpIcon()
 {
     return painted(32, [](QPainter& p) {

@@ -10,5 +10,6 @@ QIcon newFileIcon();
 QIcon openFileIcon();
 QIcon saveFileIcon();
 QIcon calculateIcon();
+QIcon reportIcon();
 QIcon helpIcon();
 QIcon exitIcon();

@@ -10,6 +10,9 @@
 #include "common/window_routines.h"
 #include "industrial/formatters.h"
 #include "industrial/key_filters.h"
+#include "industrial/results_list.h"
+#include "industrial/risk_calculation.h"
+#include "industrial/ui/calc_report_dialog.h"
 #include "industrial/ui/design_point_dialog.h"
 #include "industrial/ui/device_list_dialog.h"
 #include "industrial/ui/exit_probability_dialog.h"
@@ -131,11 +134,11 @@ void TForm1::buildToolbar()
     };
     TBNew = command(newFileIcon(), u"Новый"_s, &TForm1::TBNewClick);
     TBToolbar2->addSeparator();
-    // Opening, saving and calculating arrive with the parameters file and the calculation.
+    // Opening and saving arrive with the parameters file.
     TBLoad = TBToolbar2->addAction(openFileIcon(), u"Открыть"_s);
     TBSave = TBToolbar2->addAction(saveFileIcon(), u"Сохранить"_s);
     TBToolbar2->addSeparator();
-    TBCalc = TBToolbar2->addAction(calculateIcon(), u"Рассчитать"_s);
+    TBCalc = command(calculateIcon(), u"Рассчитать"_s, &TForm1::TBCalcClick);
     TBToolbar2->addSeparator();
     TBHelp = command(helpIcon(), u"Справка"_s, &TForm1::TBHelpClick);
     TBHelp->setVisible(false);
@@ -373,6 +376,38 @@ void TForm1::TBNewClick()
     NewPar();
 }
 
+void TForm1::TBCalcClick()
+{
+    commitGridEdits();
+    CalculateRisk(*Zdanie, calcInputs());
+    TCalcReport* report = calcReport();
+    report->showResults(ResultRows(*Zdanie));
+    report->exec();
+}
+
+CalcInputs TForm1::calcInputs() const
+{
+    CalcInputs inputs;
+    inputs.hoursPerDay = LabeledEdit9->text();
+    inputs.daysPerYear = LabeledEdit8->text();
+    inputs.freqMethod = RadioGroup1->itemIndex();
+    for (int row = 1; row <= ValueListEditor1->lastRow(); ++row)
+        inputs.areaTexts << ValueListEditor1->value(row);
+    inputs.area = LabeledEdit2->text();
+    inputs.roomType = RadioGroup8->itemIndex();
+    inputs.objectKind = RadioGroup3->itemIndex();
+    inputs.apsItem = RadioGroup7->itemIndex();
+    inputs.soueItem = RadioGroup6->itemIndex();
+    inputs.auptItem = RadioGroup4->itemIndex();
+    inputs.spdzItem = RadioGroup5->itemIndex();
+    for (int row = 1; row < StringGrid1->rowCount(); ++row) {
+        DesignPointRow& point = inputs.designPoints.emplace_back();
+        for (int col = 1; col <= 5; ++col)
+            point[static_cast<size_t>(col - 1)] = StringGrid1->cells(col, row);
+    }
+    return inputs;
+}
+
 void TForm1::TBExitClick()
 {
     ::TBExitClick(this);
@@ -498,6 +533,13 @@ TEffectCalcForm* TForm1::effectCalcForm()
     if (!m_effectCalcForm)
         m_effectCalcForm = new TEffectCalcForm(this);
     return m_effectCalcForm;
+}
+
+TCalcReport* TForm1::calcReport()
+{
+    if (!m_calcReport)
+        m_calcReport = new TCalcReport(this);
+    return m_calcReport;
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

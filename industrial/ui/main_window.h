@@ -6,7 +6,8 @@
 // Zdanie) holds the working-time texts, the device lists and the results of the last
 // calculation; the dialogs TForm6, TEvacForm, TStartEvacForm and TEffectCalcForm write into
 // this window's controls or into the record. A command reads the controls, calls the logic in
-// industrial/ with plain values, and writes the results back.
+// industrial/ with plain values, and writes the results back; "Рассчитать" shows them in
+// TCalcReport.
 
 #include "industrial/building_record.h"
 
@@ -26,6 +27,8 @@ class TForm6;
 class TEvacForm;
 class TStartEvacForm;
 class TEffectCalcForm;
+class TCalcReport;
+struct CalcInputs;
 
 class TForm1 : public QMainWindow
 {
@@ -38,6 +41,7 @@ public:
 
     // Commands and handlers, named after their component and event.
     void TBNewClick();
+    void TBCalcClick();
     void TBExitClick();
     void TBHelpClick();
     void RadioGroup1Click();
@@ -60,10 +64,12 @@ public:
     TEvacForm* evacForm();
     TStartEvacForm* startEvacForm();
     TEffectCalcForm* effectCalcForm();
+    TCalcReport* calcReport();
     bool hasForm6() const { return m_form6 != nullptr; }
     bool hasEvacForm() const { return m_evacForm != nullptr; }
     bool hasStartEvacForm() const { return m_startEvacForm != nullptr; }
     bool hasEffectCalcForm() const { return m_effectCalcForm != nullptr; }
+    bool hasCalcReport() const { return m_calcReport != nullptr; }
 
     // Components.
     QToolBar* TBToolbar2 = nullptr;
@@ -103,9 +109,11 @@ private:
     void buildToolbar();
     void buildInputs(QWidget* column);
     void protectionChoice(const RadioGroup* group, int computeItem, TDeviceList TZdanie::*list);
+    CalcInputs calcInputs() const;
 
     TForm6* m_form6 = nullptr;
     TEvacForm* m_evacForm = nullptr;
     TStartEvacForm* m_startEvacForm = nullptr;
     TEffectCalcForm* m_effectCalcForm = nullptr;
+    TCalcReport* m_calcReport = nullptr;
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "industrial/building_record.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+// Columns 1 to 5 of one row of the design-point grid, as typed: P_д.в, t_р, t_бл, t_н.э and the
+// fire-room mark "*".
+using DesignPointRow = std::array<QString, 5>;
+
+// Probability of evacuation along the routes of one design point (times in minutes).
+long double RouteEvacProbability(long double evacTime, long double blockTime,
+                                 long double startEvacTime);
+
+// Walks the design points in order and leaves in the record the lowest route probability
+// (RouteEvacProb, 1 when there is no row), the values of the row that gave it (the design point;
+// the earlier row on a tie) and whether a row is marked as a room of fire origin. Each row is
+// written into the record as it is walked: a cell that is no number (EConvertError) leaves the
+// record as the rows before it left it.
+void WalkDesignPoints(TZdanie& record, const std::vector<DesignPointRow>& rows);

@@ -1,0 +1,173 @@
+#include "common/command_guard.h"
+#include "common/labeled_edit.h"
+#include "common/radio_group.h"
+#include "common/string_grid.h"
+#include "common/value_list_editor.h"
+#include "industrial/ui/calc_report_dialog.h"
+#include "industrial/ui/design_point_dialog.h"
+#include "industrial/ui/device_list_dialog.h"
+#include "industrial/ui/globals.h"
+#include "industrial/ui/main_window.h"
+#include "support/modal.h"
+#include "support/test_support.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+using Rows = std::vector<std::pair<QString, QString>>;
+
+Rows listed(const ValueListEditor* list)
+{
+    Rows rows;
+    for (int row = 1; row <= list->lastRow(); ++row)
+        rows.emplace_back(list->key(row), list->value(row));
+    return rows;
+}
+
+// Types into the current cell of `view` as a user would, without pressing Enter: the first key
+// opens the editor where the view has none open yet.
+void typeWithoutEnter(QAbstractItemView* view, int row, int col, const QString& keys)
+{
+    view->window()->activateWindow(); // the dialogs before took the activation with them
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view->window()));
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(row, col));
+    QApplication::processEvents();
+    if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        editor->clear();
+    for (QChar key : keys)
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    ASSERT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr) << "no editor open";
+}
+
+struct CalculationWindow : ::testing::Test {
+    ScopedDecimalSeparator comma{u','};
+    DesktopRecorder desktop;
+    TForm1 form;
+
+    void SetUp() override
+    {
+        setApplicationTitle(industrialAppTitle());
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    void addPoint(const QString& exit, const QString& evac, const QString& block,
+                  const QString& start)
+    {
+        whenModal([=](QDialog* dialog) {
+            auto* form6 = qobject_cast<TForm6*>(dialog);
+            form6->Edit1->setText(exit);
+            form6->Edit2->setText(evac);
+            form6->Edit3->setText(block);
+            form6->Edit4->setText(start);
+            form6->BitBtn1->click();
+        });
+        form.SpeedButton3->click();
+    }
+
+    // Presses "Рассчитать" and returns the results list, or nothing when no dialog opened.
+    Rows calculate()
+    {
+        Rows rows;
+        QTimer::singleShot(0, &form, [&] {
+            if (!form.hasCalcReport() || !form.calcReport()->isVisible())
+                return;
+            TCalcReport* report = form.calcReport();
+            rows = listed(report->ValueListEditor1);
+            report->SpeedButton1->click(); // nothing yet; the dialog stays open
+            EXPECT_TRUE(report->isVisible());
+            QTest::keyClick(report, Qt::Key_Return); // "Готово" is the default button
+        });
+        form.TBCalc->trigger();
+        QApplication::processEvents();
+        return rows;
+    }
+};
+
+} // namespace
+
+TEST_F(CalculationWindow, WholeRoadWithEditsStillOpen)
+{
+    form.LabeledEdit9->setText(u"8"_s);
+    form.LabeledEdit8->setText(u"247"_s);
+    addPoint(u"0,03"_s, u"1"_s, u"2,5"_s, u"2"_s);
+    addPoint(u"0,5"_s, u"0.5"_s, u"2.5"_s, u"2"_s);
+    ASSERT_EQ(form.StringGrid1->rowCount(), 3);
+
+    form.RadioGroup4->button(5)->click(); // АУПТ not considered
+    whenModal([](QDialog* dialog) {       // СПДЗ from two devices in series
+        auto* devices = qobject_cast<TEffectCalcForm*>(dialog);
+        devices->StringGrid1->setCells(2, 1, u"0,9"_s);
+        devices->StringGrid1->setCells(2, 2, u"0.95"_s);
+        devices->OKBtn->click();
+    });
+    form.RadioGroup5->button(5)->click();
+    ASSERT_EQ(Zdanie->SpdzDevices.Count, 2);
+
+    ValueListEditor* areas = form.ValueListEditor1;
+    typeWithoutEnter(areas, 0, 1, u"1000"_s);
+
+    // Q = 0.022, D = 1 − 0.4·0.2·0.145, the first point is the design point (P_э.п = 0.5).
+    const Rows expected = {
+        {u"Величина индивидуального пожарного риска"_s, u"2,79·10^(-5)"_s},
+        {u"Вероятность присутствия в здании человека"_s, u"0,22557"_s},
+        {u"Величина потенциального риска"_s, u"0,00012"_s},
+        {u"Частота возникновения пожара"_s, u"0,022"_s},
+        {u"Условная вероятность поражения человека"_s, u"0,00563"_s},
+        {u"Вероятность эффективной работы технических решений противопожарной защиты"_s,
+         u"0,9884"_s},
+        {u"Вероятность эвакуации людей"_s, u"0,515"_s},
+        {u"Вероятность эвакуации людей по эвакуационным путям"_s, u"0,5"_s},
+        {u"Вероятность эффективной работы СОУЭ"_s, u"0,8"_s},
+        {u"Вероятность эффективной работы АПС"_s, u"0,6"_s},
+        {u"Вероятность эффективной работы СПДЗ"_s, u"0,855"_s},
+    };
+    EXPECT_EQ(calculate(), expected);
+    EXPECT_EQ(areas->value(1), u"1000"_s);
+    EXPECT_EQ(Zdanie->Areas.text(), u"1000;0;0;0;0;0;0;0;0;"_s);
+
+    // A start time still being typed into the grid: P_э.п = (2 − 1)/4.
+    StringGrid* grid = form.StringGrid1;
+    typeWithoutEnter(grid, 1, 4, u"4"_s);
+    const Rows again = calculate();
+    ASSERT_EQ(again.size(), expected.size());
+    EXPECT_EQ(again[7].second, u"0,25"_s);
+    EXPECT_EQ(grid->cells(4, 1), u"4"_s);
+
+    const TCalcReport* report = form.calcReport();
+    EXPECT_EQ(report->windowTitle(), u"Результаты расчета"_s);
+    EXPECT_EQ(report->ValueListEditor1->horizontalHeaderItem(0)->text(), u"Параметр"_s);
+    EXPECT_EQ(report->ValueListEditor1->horizontalHeaderItem(1)->text(), u"Значение"_s);
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST_F(CalculationWindow, BadCellStopsBeforeTheDialog)
+{
+    form.StringGrid1->setCells(1, 1, u"0,03"_s);
+    form.StringGrid1->setCells(4, 1, u"1.2.3"_s); // as a pasted or loaded text
+    EXPECT_TRUE(calculate().empty());
+    EXPECT_FALSE(form.hasCalcReport());
+    EXPECT_EQ(desktop.errors, QStringList{u"Ovrelta: Производственные объекты|"
+                                          u"'1,2.3' is not a valid floating point value"_s});
+
+    form.StringGrid1->setCells(4, 1, u"2"_s);
+    const Rows first = calculate();
+    ASSERT_EQ(first.size(), 12u);
+    form.StringGrid1->setCells(2, 1, u"abc"_s);
+    EXPECT_TRUE(calculate().empty());
+    EXPECT_EQ(desktop.errors.size(), 2);
+    EXPECT_EQ(listed(form.calcReport()->ValueListEditor1), first);
+}
