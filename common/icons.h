@@ -12,3 +12,4 @@ QIcon saveFileIcon();
 QIcon calculateIcon();
 QIcon helpIcon();
 QIcon exitIcon();
+QIcon tableIcon(); // take a value from a reference table
