@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
 #include <QUrl>
 
 namespace platform
@@ -47,6 +49,16 @@ void openDocument(const QString& path)
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+ScreenAreas screenAreas()
+{
+    if (hooks().screenAreas)
+        return hooks().screenAreas();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    return {screen->geometry(), screen->availableGeometry()};
 }
 
 static QString withSeparator(const QString& folder)

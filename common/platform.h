@@ -24,6 +24,14 @@ void showError(QWidget* owner, const QString& title, const QString& text);
 // Hands a file to the program the desktop associates with its type; the result is not reported.
 void openDocument(const QString& path);
 
+// The primary screen's rectangle and the part of it left to windows (the screen less panels such
+// as a taskbar), in screen pixels.
+struct ScreenAreas {
+    QRect screen;
+    QRect available;
+};
+ScreenAreas screenAreas();
+
 // The user's temporary folder and the running program's folder, each ending with a separator.
 QString tempFolder();
 QString programFolder();
@@ -32,6 +40,7 @@ struct Hooks {
     std::function<bool(QWidget*, const QString&, const QString&)> askYesNo;
     std::function<void(QWidget*, const QString&, const QString&)> showError;
     std::function<void(const QString&)> openDocument;
+    std::function<ScreenAreas()> screenAreas;
 };
 // Empty hooks mean the real desktop services.
 Hooks& hooks();

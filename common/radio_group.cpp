@@ -1,6 +1,7 @@
 #include "common/radio_group.h"
 
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -16,6 +17,19 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
         m_group->addButton(button, i);
     }
     connect(m_group, &QButtonGroup::idToggled, this, &RadioGroup::buttonToggled);
+}
+
+void RadioGroup::setColumns(int columns)
+{
+    delete layout();
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 2, 8, 2);
+    grid->setSpacing(0);
+    const int rows = (count() + columns - 1) / columns;
+    for (int i = 0; i < count(); ++i)
+        grid->addWidget(button(i), i % rows, i / rows);
+    for (int column = 0; column < columns; ++column)
+        grid->setColumnStretch(column, 1);
 }
 
 int RadioGroup::count() const

@@ -18,6 +18,8 @@ public:
     int itemIndex() const { return m_index; }
     // Clamps: below -1 gives -1, past the last item gives the last one.
     void setItemIndex(int index);
+    // Lays the items out in `columns` columns of equal width, filled top to bottom.
+    void setColumns(int columns);
     int count() const;
     QRadioButton* button(int index) const;
 

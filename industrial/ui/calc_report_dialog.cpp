@@ -3,7 +3,7 @@
 #include "common/command_guard.h"
 #include "common/value_list_editor.h"
 #include "industrial/ui/dialog_parts.h"
-#include "industrial/ui/icons.h"
+#include "common/icons.h"
 
 #include <QHeaderView>
 #include <QPushButton>

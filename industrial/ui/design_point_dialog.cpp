@@ -1,6 +1,7 @@
 #include "industrial/ui/design_point_dialog.h"
 
 #include "common/command_guard.h"
+#include "common/icons.h"
 #include "common/key_filter.h"
 #include "common/radio_group.h"
 #include "common/string_grid.h"
@@ -9,7 +10,6 @@
 #include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/exit_probability_dialog.h"
 #include "industrial/ui/globals.h"
-#include "industrial/ui/icons.h"
 #include "industrial/ui/main_window.h"
 #include "industrial/ui/start_evacuation_dialog.h"
 

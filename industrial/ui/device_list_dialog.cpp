@@ -1,6 +1,7 @@
 #include "industrial/ui/device_list_dialog.h"
 
 #include "common/command_guard.h"
+#include "common/icons.h"
 #include "common/key_filter.h"
 #include "common/number_parse.h"
 #include "common/radio_group.h"
@@ -10,7 +11,6 @@
 #include "industrial/key_filters.h"
 #include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/globals.h"
-#include "industrial/ui/icons.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

@@ -1,6 +1,8 @@
 #include "industrial/ui/main_window.h"
 
 #include "common/command_guard.h"
+#include "common/command_toolbar.h"
+#include "common/icons.h"
 #include "common/key_filter.h"
 #include "common/labeled_edit.h"
 #include "common/number_parse.h"
@@ -17,7 +19,6 @@
 #include "industrial/ui/device_list_dialog.h"
 #include "industrial/ui/exit_probability_dialog.h"
 #include "industrial/ui/globals.h"
-#include "industrial/ui/icons.h"
 #include "industrial/ui/start_evacuation_dialog.h"
 
 #include <QCheckBox>
@@ -88,7 +89,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     Form1 = this;
     setWindowTitle(u"Ovrelta: расчет пожарного риска для производственных объектов"_s);
-    setContextMenuPolicy(Qt::NoContextMenu); // the toolbar cannot be hidden
     buildToolbar();
 
     ScrollBox1 = new QScrollArea(this);
@@ -119,40 +119,23 @@ TForm1::~TForm1()
 
 void TForm1::buildToolbar()
 {
-    TBToolbar2 = new QToolBar(u"Панель инструментов"_s, this);
-    TBToolbar2->setMovable(false);
-    TBToolbar2->setFloatable(false);
-    TBToolbar2->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    TBToolbar2->toggleViewAction()->setVisible(false);
-    addToolBar(Qt::TopToolBarArea, TBToolbar2);
-
-    auto command = [this](const QIcon& icon, const QString& caption, void (TForm1::*handler)()) {
-        QAction* action = TBToolbar2->addAction(icon, caption);
-        connect(action, &QAction::triggered, this,
-                guarded(this, [this, handler] { (this->*handler)(); }));
-        return action;
-    };
-    TBNew = command(newFileIcon(), u"Новый"_s, &TForm1::TBNewClick);
-    TBToolbar2->addSeparator();
+    const CommandToolbar commands = addCommandToolbar(this);
+    TBToolbar2 = commands.toolbar;
+    TBNew = commands.newItem;
     // Opening and saving arrive with the parameters file.
-    TBLoad = TBToolbar2->addAction(openFileIcon(), u"Открыть"_s);
-    TBSave = TBToolbar2->addAction(saveFileIcon(), u"Сохранить"_s);
-    TBToolbar2->addSeparator();
-    TBCalc = command(calculateIcon(), u"Рассчитать"_s, &TForm1::TBCalcClick);
-    TBToolbar2->addSeparator();
-    TBHelp = command(helpIcon(), u"Справка"_s, &TForm1::TBHelpClick);
+    TBLoad = commands.load;
+    TBSave = commands.save;
+    TBCalc = commands.calculate;
+    TBHelp = commands.help;
     TBHelp->setVisible(false);
-    TBExit = command(exitIcon(), u"Выход"_s, &TForm1::TBExitClick);
-
-    // Buttons of equal width.
-    int width = 0;
-    for (QAction* action : TBToolbar2->actions())
-        if (QWidget* button = TBToolbar2->widgetForAction(action);
-            qobject_cast<QToolButton*>(button))
-            width = qMax(width, button->sizeHint().width());
-    for (QAction* action : TBToolbar2->actions())
-        if (auto* button = qobject_cast<QToolButton*>(TBToolbar2->widgetForAction(action)))
-            button->setFixedWidth(width);
+    TBExit = commands.exit;
+    const std::pair<QAction*, void (TForm1::*)()> bound[] = {{TBNew, &TForm1::TBNewClick},
+                                                             {TBCalc, &TForm1::TBCalcClick},
+                                                             {TBHelp, &TForm1::TBHelpClick},
+                                                             {TBExit, &TForm1::TBExitClick}};
+    for (const auto& [action, handler] : bound)
+        connect(action, &QAction::triggered, this,
+                guarded(this, [this, handler = handler] { (this->*handler)(); }));
 }
 
 void TForm1::buildInputs(QWidget* column)

@@ -164,3 +164,21 @@ TEST(RadioGroup, ArrowKeysMoveTheChoice)
     EXPECT_EQ(group.itemIndex(), 1);
     EXPECT_EQ(spy.count(), 1);
 }
+
+TEST(RadioGroup, ColumnsFillTopToBottom)
+{
+    RadioGroup group(u"Группа"_s, {u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+    group.setColumns(2);
+    group.resize(300, 120);
+    group.show();
+    QApplication::processEvents();
+    const auto at = [&group](int i) { return group.button(i)->geometry(); };
+    EXPECT_EQ(at(0).x(), at(2).x());
+    EXPECT_LT(at(0).y(), at(1).y());
+    EXPECT_LT(at(1).y(), at(2).y());
+    EXPECT_GT(at(3).x(), at(0).x());
+    EXPECT_EQ(at(3).y(), at(0).y());
+    EXPECT_EQ(at(4).y(), at(1).y());
+    group.button(4)->click(); // still one group
+    EXPECT_EQ(group.itemIndex(), 4);
+}

@@ -13,3 +13,4 @@ QIcon calculateIcon();
 QIcon reportIcon();
 QIcon helpIcon();
 QIcon exitIcon();
+QIcon tableIcon(); // take a value from a reference table

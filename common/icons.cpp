@@ -1,4 +1,4 @@
-#include "industrial/ui/icons.h"
+#include "common/icons.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -138,5 +138,21 @@ QIcon exitIcon()
         p.drawLine(QPointF(8, 8), QPointF(15, 8));
         p.drawLine(QPointF(12, 5), QPointF(15, 8));
         p.drawLine(QPointF(12, 11), QPointF(15, 8));
+    });
+}
+
+QIcon tableIcon()
+{
+    return painted(16, [](QPainter& p) {
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(0.5, 1.5, 15, 13));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x90, 0xa4, 0xae));
+        p.drawRect(QRectF(1, 2, 14, 3));
+        p.setPen(QPen(Ink, 1));
+        p.drawLine(QPointF(0.5, 5.5), QPointF(15.5, 5.5));
+        p.drawLine(QPointF(0.5, 10), QPointF(15.5, 10));
+        p.drawLine(QPointF(5.5, 1.5), QPointF(5.5, 14.5));
+        p.drawLine(QPointF(10.5, 1.5), QPointF(10.5, 14.5));
     });
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "public/building_record.h"
+
+#include <QString>
+#include <memory>
+
+class TMainForm;
+
+// State of the program that outlives any one command.
+
+extern TMainForm* MainForm;             // the main window; set while it exists
+extern std::unique_ptr<TZdanie> Zdanie; // the current building record; none once the window closed
+
+// Application title, the caption of the default error box.
+QString publicAppTitle();

@@ -1,0 +1,16 @@
+#include "common/command_guard.h"
+#include "common/number_parse.h"
+#include "public/ui/globals.h"
+#include "public/ui/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    setApplicationTitle(publicAppTitle());
+    initDecimalSeparatorFromSystem();
+    TMainForm form;
+    form.show();
+    return app.exec();
+}

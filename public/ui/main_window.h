@@ -1,0 +1,95 @@
+#pragma once
+
+// Main window of Kestrum.
+//
+// Core classes: TMainForm (this window) holds every input of one public building in its controls
+// until a command gathers them into TZdanie (the global Zdanie, public/building_record.h). The
+// class chosen in RBFClass decides which input groups are shown; the eight numeric edits share one
+// key handler, Edit1KeyPress, which also moves the focus on Enter. Work-area fitting is
+// public/ui/work_area_fit.h over the pure arithmetic of public/work_area.h.
+
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QToolBar;
+class LabeledEdit;
+class RadioGroup;
+
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    void NewPar();
+
+    // Commands and handlers, named after their component and event.
+    void TBNewClick();
+    void TBHelpClick();
+    void TBExitClick();
+    void UpdateGroupsByClass();
+    void RBFClassClick();
+    // For each character typed into one of the numeric edits (Backspace as '\b', Enter as '\r'):
+    // key may become the decimal separator or QChar(), which types nothing.
+    void Edit1KeyPress(QLineEdit* sender, QChar& key);
+
+    QString statusText() const;
+    void setStatusText(const QString& text);
+
+    // Components.
+    QToolBar* TBToolbar2 = nullptr;
+    QAction* TBNew = nullptr;
+    QAction* TBLoad = nullptr;
+    QAction* TBSave = nullptr;
+    QAction* TBXItem1 = nullptr; // "Рассчитать"
+    QAction* TBHelp = nullptr;
+    QAction* TBExit = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    QWidget* Panel1 = nullptr;
+    LabeledEdit* LENomScen = nullptr;
+    RadioGroup* RBFClass = nullptr;
+    RadioGroup* RadioGroup1 = nullptr;
+    QLineEdit* QpEdit = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    RadioGroup* RadioGroup2 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    LabeledEdit* Edit_Ne = nullptr;
+    LabeledEdit* Edit_Nneev = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    LabeledEdit* LabeledEdit1 = nullptr;
+    LabeledEdit* LabeledEdit4 = nullptr;
+    LabeledEdit* LabeledEdit5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* LabeledEdit6 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    LabeledEdit* LabeledEdit7 = nullptr;
+    RadioGroup* RadioGroup5 = nullptr;
+    RadioGroup* RadioGroup3 = nullptr;
+    RadioGroup* RadioGroup4 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QCheckBox* CBdislocation = nullptr;
+    QCheckBox* CBsredstvapoj = nullptr;
+    QCheckBox* CBavarvih = nullptr;
+    QCheckBox* CBputievac = nullptr;
+    QLabel* StatusBar1Panel = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void buildToolbar();
+    void buildInputs(QWidget* column);
+    void buildEvacuationGroups(QWidget* column);
+    void bindNumericEdits();
+    void setTabOrderOfInputs();
+    QLineEdit* enterTarget(const QLineEdit* sender) const;
+};

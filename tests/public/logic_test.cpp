@@ -1,0 +1,126 @@
+#include "public/key_filters.h"
+#include "public/work_area.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+// Readable rectangles in failure messages.
+static void PrintTo(const TRect& r, std::ostream* out)
+{
+    *out << '{' << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << '}';
+}
+static void PrintTo(const QRect& r, std::ostream* out)
+{
+    *out << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height();
+}
+
+TEST(NumericEditKey, DigitsAndOneSeparatorUnderEitherLocale)
+{
+    struct Case {
+        QChar separator;
+        QChar key;
+        QString text;
+        QChar expected; // QChar(): dropped
+    };
+    const Case cases[] = {
+        {u',', u'7', u"12"_s, u'7'},      {u',', u'\b', u"12"_s, u'\b'},
+        {u',', u'.', u"12"_s, u','},      {u',', u',', u"12"_s, u','},
+        {u',', u'.', u"12,"_s, QChar()},  {u',', u',', u"1,2"_s, QChar()},
+        {u',', u'.', u"1.2"_s, u','}, // only the locale's separator counts as one
+        {u'.', u',', u"12"_s, u'.'},      {u'.', u'.', u"1.2"_s, QChar()},
+        {u'.', u',', QString(), u'.'},    {u',', u'a', QString(), QChar()},
+        {u',', u'-', QString(), QChar()}, {u',', u' ', QString(), QChar()},
+        {u',', u'e', u"1"_s, QChar()},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(numericEditKey(c.key, c.text, c.separator), c.expected)
+            << "separator " << QString(c.separator).toStdString() << ", key "
+            << QString(c.key).toStdString() << ", text " << c.text.toStdString();
+}
+
+TEST(WorkArea, ScreenLessTheTaskbarStrip)
+{
+    struct Case {
+        const char* name;
+        QRect screen;
+        QRect available;
+        TRect expected;
+    };
+    const Case cases[] = {
+        {"no taskbar", {0, 0, 1024, 768}, {0, 0, 1024, 768}, {0, 0, 1024, 768}},
+        {"taskbar left, 40 px", {0, 0, 1024, 768}, {40, 0, 984, 768}, {40, 0, 1024, 768}},
+        {"taskbar top", {0, 0, 1024, 768}, {0, 30, 1024, 738}, {0, 30, 1024, 768}},
+        {"taskbar right", {0, 0, 1024, 768}, {0, 0, 990, 768}, {0, 0, 990, 768}},
+        {"taskbar bottom", {0, 0, 800, 600}, {0, 0, 800, 570}, {0, 0, 800, 570}},
+        {"screen not at the origin",
+         {1024, 0, 800, 600},
+         {1024, 0, 800, 560},
+         {1024, 0, 1824, 560}},
+        // Panels on two or more edges: the available geometry itself, never an empty box.
+        {"panels left and top", {0, 0, 1024, 768}, {40, 25, 984, 743}, {40, 25, 1024, 768}},
+        {"panels top and bottom", {0, 0, 1024, 768}, {0, 25, 1024, 713}, {0, 25, 1024, 738}},
+    };
+    for (const Case& c : cases) {
+        const TRect screen = WindowRectRegion(c.screen);
+        const TRect available = WindowRectRegion(c.available);
+        EXPECT_EQ(workAreaOf(screen, available), c.expected) << c.name;
+    }
+    // The taskbar is a strip of one edge only.
+    const TRect screen{0, 0, 1024, 768};
+    EXPECT_EQ(taskbarStrip(screen, {40, 0, 1024, 768}), (TRect{0, 0, 40, 768}));
+    EXPECT_EQ(taskbarStrip(screen, {0, 0, 1024, 730}), (TRect{0, 730, 1024, 768}));
+    EXPECT_FALSE(taskbarStrip(screen, screen));
+    EXPECT_FALSE(taskbarStrip(screen, {40, 25, 1024, 768}));
+}
+
+TEST(WorkArea, BoundingBoxOfARegionLessAnother)
+{
+    const TRect d{0, 0, 1024, 768};
+    struct Case {
+        const char* name;
+        TRect cut;
+        TRect expected;
+    };
+    const Case cases[] = {
+        {"left strip", {0, 0, 40, 768}, {40, 0, 1024, 768}},
+        {"bottom strip", {0, 728, 1024, 768}, {0, 0, 1024, 728}},
+        {"strip reaching past the screen", {-2, 0, 3, 768}, {3, 0, 1024, 768}},
+        {"disjoint", {1024, 0, 1100, 768}, d},
+        {"touching corner only", {-10, -10, 0, 0}, d},
+        {"hole in the middle", {100, 100, 200, 200}, d},
+        {"band across the middle", {0, 300, 1024, 400}, d},
+        {"corner block", {0, 0, 40, 40}, d},
+        {"everything", {-5, -5, 2000, 2000}, {0, 0, 0, 0}},
+        {"exactly the screen", d, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(regionDifferenceBox(d, c.cut), c.expected) << c.name;
+    EXPECT_EQ(regionDifferenceBox({5, 5, 5, 10}, {0, 0, 1, 1}), (TRect{0, 0, 0, 0}));
+}
+
+TEST(WorkArea, FittingComparesTheClientAreaAndSetsTheOuterFrame)
+{
+    const QSize client(578, 583);
+    struct Case {
+        const char* name;
+        TRect work;
+        std::optional<QRect> expected;
+    };
+    const Case cases[] = {
+        {"1024 x 768 less a 40 px taskbar on the left", {40, 0, 1024, 768}, std::nullopt},
+        {"exactly the client size", {0, 0, 578, 583}, std::nullopt},
+        {"one pixel too low", {0, 0, 1024, 582}, QRect(5, 5, 1019, 567)},
+        {"one pixel too narrow", {0, 0, 577, 768}, QRect(5, 5, 572, 753)},
+        {"small screen, taskbar at the bottom", {0, 0, 800, 570}, QRect(5, 5, 795, 555)},
+        {"work area off the origin: still left 5, top 5",
+         {40, 25, 600, 480},
+         QRect(5, 5, 555, 440)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fittedFrame(c.work, client), c.expected) << c.name;
+
+    EXPECT_EQ(desktopCentred({0, 0, 1024, 768}, client), QPoint(223, 92));
+    EXPECT_EQ(desktopCentred({1024, 0, 2048, 768}, QSize(100, 101)), QPoint(1486, 333));
+}

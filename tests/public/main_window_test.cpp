@@ -1,0 +1,339 @@
+#include "common/labeled_edit.h"
+#include "common/radio_group.h"
+#include "public/ui/globals.h"
+#include "public/ui/main_window.h"
+#include "support/test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+const QString Caption = u"Ovrelta: расчет пожарного риска (с изм. 2016). Версия 3.1.2"_s;
+
+struct KestrumWindowTest : ::testing::Test {
+    DesktopRecorder desktop;
+    TMainForm form;
+    void SetUp() override
+    {
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    // The groups shown in the scroll box, top to bottom.
+    std::vector<QWidget*> shownGroups() const
+    {
+        std::vector<QWidget*> shown;
+        for (QWidget* group : std::initializer_list<QWidget*>{
+                 form.Panel1, form.RBFClass, form.RadioGroup1, form.RadioGroup2, form.GroupBox3,
+                 form.GroupBox1, form.RadioGroup5, form.RadioGroup3, form.RadioGroup4,
+                 form.GroupBox2})
+            if (group->isVisible())
+                shown.push_back(group);
+        std::sort(shown.begin(), shown.end(),
+                  [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+        return shown;
+    }
+
+    std::vector<QLineEdit*> numericEdits() const
+    {
+        return {form.QpEdit,
+                form.Edit_Ne->edit(),
+                form.Edit_Nneev->edit(),
+                form.LabeledEdit1->edit(),
+                form.LabeledEdit4->edit(),
+                form.LabeledEdit5->edit(),
+                form.LabeledEdit6,
+                form.LabeledEdit7->edit()};
+    }
+
+    void chooseClass(int item)
+    {
+        form.RBFClass->button(item)->click();
+        QApplication::processEvents();
+    }
+};
+
+} // namespace
+
+TEST_F(KestrumWindowTest, StartUpState)
+{
+    EXPECT_EQ(form.windowTitle(), Caption);
+    EXPECT_EQ(form.size(), QSize(578, 583));
+    QStringList shown;
+    for (QAction* action : form.TBToolbar2->actions())
+        if (action->isVisible() && !action->isSeparator())
+            shown << action->text();
+    EXPECT_EQ(shown, (QStringList{u"Новый"_s, u"Открыть"_s, u"Сохранить"_s, u"Рассчитать"_s,
+                                  u"Справка"_s, u"Выход"_s}));
+
+    EXPECT_EQ(form.LENomScen->text(), u"1"_s);
+    for (QLineEdit* edit : numericEdits())
+        EXPECT_EQ(edit->text(), u"0"_s) << edit->objectName().toStdString();
+    for (const RadioGroup* group : {form.RBFClass, form.RadioGroup1, form.RadioGroup2,
+                                    form.RadioGroup3, form.RadioGroup4, form.RadioGroup5})
+        EXPECT_EQ(group->itemIndex(), 0) << group->title().toStdString();
+    for (const QCheckBox* box :
+         {form.CBdislocation, form.CBsredstvapoj, form.CBavarvih, form.CBputievac})
+        EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(form.statusText(), QString());
+    EXPECT_EQ(shownGroups(),
+              (std::vector<QWidget*>{form.Panel1, form.RBFClass, form.RadioGroup1, form.GroupBox3,
+                                     form.RadioGroup5, form.RadioGroup3, form.RadioGroup4,
+                                     form.GroupBox2}));
+
+    ASSERT_TRUE(Zdanie);
+    EXPECT_EQ(Zdanie->FireRoomAr, 1.0L);
+    EXPECT_TRUE(
+        std::all_of(Zdanie->Par.begin(), Zdanie->Par.end(), [](long double v) { return v == 0; }));
+    EXPECT_EQ(Zdanie->NomScen, 0);
+    EXPECT_TRUE(Zdanie->FileName.isEmpty());
+}
+
+TEST_F(KestrumWindowTest, ClassDecidesTheGroupsAndKeepsTheirOrder)
+{
+    const std::vector<QWidget*> dwelling{form.Panel1,      form.RBFClass,    form.RadioGroup1,
+                                         form.GroupBox3,   form.RadioGroup5, form.RadioGroup3,
+                                         form.RadioGroup4, form.GroupBox2};
+    const std::vector<QWidget*> others{form.Panel1,      form.RBFClass,   form.RadioGroup1,
+                                       form.RadioGroup2, form.GroupBox1,  form.RadioGroup5,
+                                       form.RadioGroup3, form.RadioGroup4};
+    form.LabeledEdit5->setText(u"3,5"_s);
+    form.CBavarvih->setChecked(true);
+    const std::pair<int, const std::vector<QWidget*>*> choices[] = {
+        {2, &dwelling}, {5, &others}, {3, &dwelling}, {1, &others}, {0, &dwelling}, {7, &others}};
+    for (const auto& [item, expected] : choices) {
+        chooseClass(item);
+        EXPECT_EQ(shownGroups(), *expected) << "class item " << item;
+        EXPECT_TRUE(form.QpEdit->isVisible() && form.BitBtn1->isVisible());
+    }
+    // No class chosen: as for Ф1.2 to Ф5.
+    form.RBFClass->setItemIndex(-1);
+    QApplication::processEvents();
+    EXPECT_EQ(shownGroups(), others);
+    // Hiding keeps what the groups hold.
+    EXPECT_EQ(form.LabeledEdit5->text(), u"3,5"_s);
+    EXPECT_TRUE(form.CBavarvih->isChecked());
+}
+
+TEST_F(KestrumWindowTest, NewResetsTheInputsButTheClassScenarioAndConditions)
+{
+    chooseClass(4); // Ф2
+    form.LENomScen->setText(u"7"_s);
+    form.CBputievac->setChecked(true);
+    for (QLineEdit* edit : numericEdits())
+        edit->setText(u"12,5"_s);
+    for (RadioGroup* group :
+         {form.RadioGroup1, form.RadioGroup2, form.RadioGroup3, form.RadioGroup4, form.RadioGroup5})
+        group->setItemIndex(2);
+    form.setStatusText(u"/tmp/building.rro"_s);
+    Zdanie->FileName = u"/tmp/building.rro"_s;
+    Zdanie->FireRoomAr = 40;
+    Zdanie->Par[ParSlot::Qp] = 0.5L;
+
+    form.TBNew->trigger();
+
+    EXPECT_EQ(form.RBFClass->itemIndex(), 4);
+    EXPECT_FALSE(form.GroupBox1->isHidden());
+    EXPECT_EQ(form.LENomScen->text(), u"7"_s);
+    EXPECT_TRUE(form.CBputievac->isChecked());
+    for (QLineEdit* edit : numericEdits())
+        EXPECT_EQ(edit->text(), u"0"_s);
+    for (const RadioGroup* group :
+         {form.RadioGroup1, form.RadioGroup2, form.RadioGroup3, form.RadioGroup4, form.RadioGroup5})
+        EXPECT_EQ(group->itemIndex(), 0) << group->title().toStdString();
+    EXPECT_EQ(form.statusText(), QString());
+    ASSERT_TRUE(Zdanie);
+    EXPECT_EQ(Zdanie->FireRoomAr, 1.0L);
+    EXPECT_EQ(Zdanie->Par[ParSlot::Qp], 0.0L);
+    EXPECT_TRUE(Zdanie->FileName.isEmpty());
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST_F(KestrumWindowTest, KeyFilterUnderBothSeparators)
+{
+    chooseClass(5);
+    for (QChar separator : {u',', u'.'}) {
+        ScopedDecimalSeparator scoped(separator);
+        QLineEdit* edit = form.LabeledEdit4->edit();
+        edit->setText(u"12"_s);
+        edit->setFocus();
+        edit->end(false);
+        QTest::keyClicks(edit, u"."_s);
+        EXPECT_EQ(edit->text(), u"12"_s + separator);
+        QTest::keyClicks(edit, u",.5a- "_s); // a second separator, letters, minus, blank: refused
+        EXPECT_EQ(edit->text(), u"12"_s + separator + u"5"_s);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        EXPECT_EQ(edit->text(), u"12"_s + separator);
+    }
+}
+
+TEST_F(KestrumWindowTest, EveryKeyInTheFireFrequencyChoosesTheTypedValue)
+{
+    QLineEdit* edit = form.QpEdit;
+    edit->setFocus();
+    edit->end(false);
+    const std::pair<Qt::Key, QString> keys[] = {{Qt::Key_A, u"0"_s},
+                                                {Qt::Key_Backspace, QString()},
+                                                {Qt::Key_Return, QString()},
+                                                {Qt::Key_4, u"4"_s}};
+    for (const auto& [key, after] : keys) {
+        form.RadioGroup1->setItemIndex(1);
+        QTest::keyClick(edit, key);
+        EXPECT_EQ(form.RadioGroup1->itemIndex(), 0) << key;
+        EXPECT_EQ(edit->text(), after) << key;
+    }
+    // Other edits leave the choice alone.
+    form.RadioGroup1->setItemIndex(1);
+    QTest::keyClick(form.Edit_Ne->edit(), Qt::Key_5);
+    EXPECT_EQ(form.RadioGroup1->itemIndex(), 1);
+}
+
+TEST_F(KestrumWindowTest, EnterWalksDownTheShownNumericEdits)
+{
+    auto walk = [this](QLineEdit* from) {
+        std::vector<QWidget*> visited{from};
+        from->setFocus();
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            if (QApplication::focusWidget() == visited.back())
+                break;
+            visited.push_back(QApplication::focusWidget());
+        }
+        return visited;
+    };
+    chooseClass(4); // Ф2: the tags' walk through GroupBox1
+    EXPECT_EQ(walk(form.QpEdit),
+              (std::vector<QWidget*>{form.QpEdit, form.LabeledEdit1->edit(),
+                                     form.LabeledEdit4->edit(), form.LabeledEdit5->edit(),
+                                     form.LabeledEdit6, form.LabeledEdit7->edit()}));
+    chooseClass(2); // Ф1.3: GroupBox1 is hidden
+    EXPECT_EQ(walk(form.QpEdit),
+              (std::vector<QWidget*>{form.QpEdit, form.Edit_Ne->edit(), form.Edit_Nneev->edit()}));
+    EXPECT_EQ(walk(form.Edit_Nneev->edit()), (std::vector<QWidget*>{form.Edit_Nneev->edit()}));
+}
+
+TEST_F(KestrumWindowTest, LimitsApplyToTypingOnly)
+{
+    const QString longer = u"123456789"_s;
+    for (LabeledEdit* edit : {form.LENomScen, form.Edit_Ne, form.LabeledEdit1}) {
+        edit->setText(longer);
+        EXPECT_EQ(edit->text(), longer);
+        edit->edit()->setFocus();
+        edit->edit()->end(false);
+        QTest::keyClicks(edit->edit(), u"1"_s);
+        EXPECT_EQ(edit->text(), longer);
+    }
+    form.LENomScen->setText(QString());
+    QTest::keyClicks(form.LENomScen->edit(), u"sc-12"_s); // no key filter, four characters
+    EXPECT_EQ(form.LENomScen->text(), u"sc-1"_s);
+}
+
+TEST_F(KestrumWindowTest, TabOrder)
+{
+    std::map<const QWidget*, QString> names{{form.LENomScen->edit(), u"LENomScen"_s},
+                                            {form.Edit_Ne->edit(), u"Edit_Ne"_s},
+                                            {form.Edit_Nneev->edit(), u"Edit_Nneev"_s},
+                                            {form.LabeledEdit1->edit(), u"LabeledEdit1"_s},
+                                            {form.LabeledEdit4->edit(), u"LabeledEdit4"_s},
+                                            {form.LabeledEdit5->edit(), u"LabeledEdit5"_s},
+                                            {form.LabeledEdit6, u"LabeledEdit6"_s},
+                                            {form.BitBtn2, u"BitBtn2"_s},
+                                            {form.LabeledEdit7->edit(), u"LabeledEdit7"_s},
+                                            {form.CBdislocation, u"CBdislocation"_s},
+                                            {form.CBavarvih, u"CBavarvih"_s},
+                                            {form.CBputievac, u"CBputievac"_s},
+                                            {form.CBsredstvapoj, u"CBsredstvapoj"_s},
+                                            {form.QpEdit, u"QpEdit"_s},
+                                            {form.BitBtn1, u"BitBtn1"_s}};
+    const std::pair<RadioGroup*, QString> groups[] = {
+        {form.RBFClass, u"RBFClass"_s},       {form.RadioGroup1, u"RadioGroup1"_s},
+        {form.RadioGroup2, u"RadioGroup2"_s}, {form.RadioGroup5, u"RadioGroup5"_s},
+        {form.RadioGroup3, u"RadioGroup3"_s}, {form.RadioGroup4, u"RadioGroup4"_s}};
+    for (const auto& [group, name] : groups)
+        for (int i = 0; i < group->count(); ++i)
+            names[group->button(i)] = name;
+
+    QStringList order;
+    QWidget* start = form.LENomScen->edit();
+    QWidget* w = start;
+    do {
+        if (auto it = names.find(w);
+            it != names.end() && (order.isEmpty() || order.last() != it->second))
+            order << it->second;
+        w = w->nextInFocusChain();
+    } while (w != start);
+    EXPECT_EQ(order.join(u' '),
+              u"LENomScen RBFClass RadioGroup1 RadioGroup2 Edit_Ne Edit_Nneev LabeledEdit1 "
+              u"LabeledEdit4 LabeledEdit5 LabeledEdit6 BitBtn2 LabeledEdit7 RadioGroup5 "
+              u"RadioGroup3 RadioGroup4 CBdislocation CBavarvih CBputievac CBsredstvapoj "
+              u"QpEdit BitBtn1"_s);
+}
+
+TEST_F(KestrumWindowTest, ClosingAsksWithTheCaptionAndFreesTheRecord)
+{
+    desktop.answerYes = false;
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(Zdanie);
+    ASSERT_EQ(desktop.questions.size(), 1);
+    EXPECT_EQ(desktop.questions.at(0),
+              Caption + u"|Вы, действительно, хотите закрыть программу?"_s);
+
+    desktop.answerYes = true;
+    form.TBExit->trigger();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(desktop.questions.size(), 2);
+    EXPECT_FALSE(Zdanie);
+}
+
+TEST_F(KestrumWindowTest, HelpOpensTheDocumentBesideTheProgram)
+{
+    form.TBHelp->trigger();
+    EXPECT_EQ(desktop.opened, QStringList{QCoreApplication::applicationDirPath() + u"/help.pdf"_s});
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST(KestrumWorkArea, MainWindowFitsTheScreenLessItsPanels)
+{
+    struct Case {
+        const char* name;
+        QRect screen;
+        QRect available;
+        QRect expected; // the window's frame
+    };
+    const Case cases[] = {
+        {"1024 x 768, 40 px taskbar on the left: design size, centred on the desktop",
+         {0, 0, 1024, 768},
+         {40, 0, 984, 768},
+         {223, 92, 578, 583}},
+        {"800 x 600, taskbar at the bottom", {0, 0, 800, 600}, {0, 0, 800, 570}, {5, 5, 795, 555}},
+        {"640 x 480, panels on the left and at the top",
+         {0, 0, 640, 480},
+         {40, 25, 600, 455},
+         {5, 5, 595, 440}},
+    };
+    for (const Case& c : cases) {
+        DesktopRecorder desktop;
+        platform::hooks().screenAreas = [&c] {
+            return platform::ScreenAreas{c.screen, c.available};
+        };
+        TMainForm form;
+        EXPECT_EQ(form.frameGeometry(), c.expected) << c.name;
+    }
+}
