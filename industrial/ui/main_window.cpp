@@ -131,10 +131,10 @@ void TForm1::buildToolbar()
     };
     TBNew = command(newFileIcon(), u"Новый"_s, &TForm1::TBNewClick);
     TBToolbar2->addSeparator();
-    // Opening, saving and calculating arrive with the parameters file and the calculation.
-    TBLoad = TBToolbar2->addAction(openFileIcon(), u"Открыть"_s);
-    TBSave = TBToolbar2->addAction(saveFileIcon(), u"Сохранить"_s);
+    TBLoad = command(openFileIcon(), u"Открыть"_s, &TForm1::TBLoadClick);
+    TBSave = command(saveFileIcon(), u"Сохранить"_s, &TForm1::TBSaveClick);
     TBToolbar2->addSeparator();
+    // Calculating arrives with the calculation.
     TBCalc = TBToolbar2->addAction(calculateIcon(), u"Рассчитать"_s);
     TBToolbar2->addSeparator();
     TBHelp = command(helpIcon(), u"Справка"_s, &TForm1::TBHelpClick);

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QScrollArea;
@@ -38,6 +39,10 @@ public:
 
     // Commands and handlers, named after their component and event.
     void TBNewClick();
+    void TBLoadClick();
+    void TBSaveClick();
+    void LoadParameters();
+    void SaveParameters();
     void TBExitClick();
     void TBHelpClick();
     void RadioGroup1Click();
@@ -103,9 +108,14 @@ private:
     void buildToolbar();
     void buildInputs(QWidget* column);
     void protectionChoice(const RadioGroup* group, int computeItem, TDeviceList TZdanie::*list);
+    // The file dialogs of the parameters file, made on first use.
+    QFileDialog* openDialog1();
+    QFileDialog* saveDialog2();
 
     TForm6* m_form6 = nullptr;
     TEvacForm* m_evacForm = nullptr;
     TStartEvacForm* m_startEvacForm = nullptr;
     TEffectCalcForm* m_effectCalcForm = nullptr;
+    QFileDialog* m_openDialog1 = nullptr;
+    QFileDialog* m_saveDialog2 = nullptr;
 };
