@@ -34,6 +34,14 @@ const Cp1251Tables& tables()
     return instance;
 }
 
+// UTF-16 units of the character at i. Surrogates have no byte, so a pair is one "?", not two.
+qsizetype charLength(const QString& text, qsizetype i)
+{
+    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+               ? 2
+               : 1;
+}
+
 } // namespace
 
 QByteArray toCp1251(const QString& text)
@@ -41,15 +49,20 @@ QByteArray toCp1251(const QString& text)
     const auto& map = tables().fromUnicode;
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        // A character outside the BMP is one "?", not two.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        const auto found = map.constFind(c.unicode());
+    for (qsizetype i = 0; i < text.size(); i += charLength(text, i)) {
+        const auto found = map.constFind(text.at(i).unicode());
         bytes += found == map.cend() ? '?' : *found;
     }
     return bytes;
+}
+
+QString firstOutsideCp1251(const QString& text)
+{
+    const auto& map = tables().fromUnicode;
+    for (qsizetype i = 0; i < text.size(); i += charLength(text, i))
+        if (!map.contains(text.at(i).unicode()))
+            return text.mid(i, charLength(text, i));
+    return QString();
 }
 
 QString fromCp1251(const QByteArray& bytes)

@@ -19,6 +19,11 @@ EConvertError EConvertError::notInteger(const QString& text)
     return EConvertError(u"'"_s + text + u"' is not a valid integer value"_s);
 }
 
+EConvertError EConvertError::notBoolean(const QString& text)
+{
+    return EConvertError(u"'"_s + text + u"' is not a valid boolean value"_s);
+}
+
 EZeroDivide::EZeroDivide() : AppError(u"Floating point division by zero"_s) {}
 
 EOverflow::EOverflow() : AppError(u"Floating point overflow"_s) {}

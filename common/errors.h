@@ -26,6 +26,7 @@ public:
     static EConvertError
     notFloat(const QString& text); // "'%s' is not a valid floating point value"
     static EConvertError notInteger(const QString& text); // "'%s' is not a valid integer value"
+    static EConvertError notBoolean(const QString& text); // "'%s' is not a valid boolean value"
 };
 
 // "Floating point division by zero"

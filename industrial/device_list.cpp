@@ -33,8 +33,13 @@ int confirmedDeviceCount(const QString& countText)
     if (count < 0)
         throw EConvertError::notInteger(countText);
     if (count > TDeviceList::MaxDevices)
-        throw AppError(u"Число технических средств не может быть больше 20"_s);
+        throw tooManyDevices();
     return count;
+}
+
+AppError tooManyDevices()
+{
+    return AppError(u"Число технических средств не может быть больше 20"_s);
 }
 
 QString failureFreeProbability(const QString& mtbfText)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/errors.h"
+
 #include <QString>
 
 // Rules of the device-list dialog, apart from its widgets.
@@ -10,6 +12,9 @@ int shownDeviceCount(const QString& countText);
 // The count confirmed with "Готово": throws EConvertError when the field holds no whole number,
 // and AppError("Число технических средств не может быть больше 20") above 20.
 int confirmedDeviceCount(const QString& countText);
+
+// "Число технических средств не может быть больше 20"
+AppError tooManyDevices();
 
 // Probability of failure-free operation over 1000 hours for an MTBF text, as FormatFixed(8).
 // Throws EConvertError for a text that is no number and EZeroDivide for 0.

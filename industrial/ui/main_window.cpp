@@ -122,17 +122,16 @@ void TForm1::buildToolbar()
     const CommandToolbar commands = addCommandToolbar(this);
     TBToolbar2 = commands.toolbar;
     TBNew = commands.newItem;
-    // Opening and saving arrive with the parameters file.
     TBLoad = commands.load;
     TBSave = commands.save;
     TBCalc = commands.calculate;
     TBHelp = commands.help;
     TBHelp->setVisible(false);
     TBExit = commands.exit;
-    const std::pair<QAction*, void (TForm1::*)()> bound[] = {{TBNew, &TForm1::TBNewClick},
-                                                             {TBCalc, &TForm1::TBCalcClick},
-                                                             {TBHelp, &TForm1::TBHelpClick},
-                                                             {TBExit, &TForm1::TBExitClick}};
+    const std::pair<QAction*, void (TForm1::*)()> bound[] = {
+        {TBNew, &TForm1::TBNewClick},   {TBLoad, &TForm1::TBLoadClick},
+        {TBSave, &TForm1::TBSaveClick}, {TBCalc, &TForm1::TBCalcClick},
+        {TBHelp, &TForm1::TBHelpClick}, {TBExit, &TForm1::TBExitClick}};
     for (const auto& [action, handler] : bound)
         connect(action, &QAction::triggered, this,
                 guarded(this, [this, handler = handler] { (this->*handler)(); }));

@@ -14,6 +14,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QScrollArea;
@@ -42,6 +43,10 @@ public:
     // Commands and handlers, named after their component and event.
     void TBNewClick();
     void TBCalcClick();
+    void TBLoadClick();
+    void TBSaveClick();
+    void LoadParameters();
+    void SaveParameters();
     void TBExitClick();
     void TBHelpClick();
     void RadioGroup1Click();
@@ -110,10 +115,15 @@ private:
     void buildInputs(QWidget* column);
     void protectionChoice(const RadioGroup* group, int computeItem, TDeviceList TZdanie::*list);
     CalcInputs calcInputs() const;
+    // The file dialogs of the parameters file, made on first use.
+    QFileDialog* openDialog1();
+    QFileDialog* saveDialog2();
 
     TForm6* m_form6 = nullptr;
     TEvacForm* m_evacForm = nullptr;
     TStartEvacForm* m_startEvacForm = nullptr;
     TEffectCalcForm* m_effectCalcForm = nullptr;
     TCalcReport* m_calcReport = nullptr;
+    QFileDialog* m_openDialog1 = nullptr;
+    QFileDialog* m_saveDialog2 = nullptr;
 };

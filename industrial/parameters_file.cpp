@@ -1,0 +1,285 @@
+#include "industrial/parameters_file.h"
+
+#include "common/cp1251.h"
+#include "common/number_parse.h"
+#include "industrial/building_record.h"
+#include "industrial/device_list.h"
+#include "industrial/formatters.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+// Items of the frequency-method, room-type and object-kind groups.
+constexpr int FrequencyMethods = 3;
+constexpr int RoomTypes = 8;
+constexpr int ObjectKinds = 2;
+// The area table's rows with its title row.
+constexpr int MaxAreaTableRows = 10;
+constexpr int GridColumns = 6;
+constexpr int DeviceColumns = 3;
+
+constexpr std::array<TDeviceList TZdanie::*, 4> DeviceLists = {
+    &TZdanie::ApsDevices, &TZdanie::SoueDevices, &TZdanie::AuptDevices, &TZdanie::SpdzDevices};
+
+bool isComputed(const ObjectParameters& parameters, std::size_t system)
+{
+    return parameters.systems.at(system).item == ProtectionGroups.at(system).computeItem;
+}
+
+QString quoted(const QString& text)
+{
+    return u"'"_s + text + u"'"_s;
+}
+
+class LineWriter
+{
+public:
+    void line(const QString& value)
+    {
+        if (const QString character = firstOutsideCp1251(value); !character.isEmpty())
+            throw EUnwritableCharacter(character, value);
+        // A line break inside a value would shift every later value by a line.
+        QString flat = value;
+        flat.replace(u'\r', u' ').replace(u'\n', u' ');
+        m_bytes += toCp1251(flat);
+        m_bytes += "\r\n";
+    }
+    void number(qsizetype value) { line(QString::number(value)); }
+    const QByteArray& bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};
+
+class LineReader
+{
+public:
+    // A line ends at LF, with or without a CR before it.
+    explicit LineReader(const QByteArray& bytes)
+    {
+        const QString text = fromCp1251(bytes);
+        if (text.isEmpty())
+            return;
+        m_lines = text.split(u'\n');
+        if (text.endsWith(u'\n'))
+            m_lines.removeLast();
+        for (QString& line : m_lines)
+            if (line.endsWith(u'\r'))
+                line.chop(1);
+    }
+
+    // Lines missing at the end read as empty.
+    QString line() { return m_next < m_lines.size() ? m_lines.at(m_next++) : QString(); }
+    qsizetype remaining() const { return m_lines.size() - m_next; }
+
+    // A chosen item of a group of `items`; a group left with no item would keep another
+    // object's values unseen.
+    int item(int items)
+    {
+        const QString text = line();
+        const int item = strToInt(text);
+        if (item < 0 || item >= items)
+            throw EBadParameters(u"Неверный номер варианта: "_s + quoted(text));
+        return item;
+    }
+
+private:
+    QStringList m_lines;
+    qsizetype m_next = 0;
+};
+
+// A number that the locale reads (non-zero is true), or "True" / "False" in any letter case.
+bool readBoolean(const QString& text)
+{
+    long double value = 0.0L;
+    if (textToFloat(text, value))
+        return value != 0.0L;
+    if (text.compare(u"True"_s, Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(u"False"_s, Qt::CaseInsensitive) == 0)
+        return false;
+    throw EConvertError::notBoolean(text);
+}
+
+void readDevices(LineReader& in, StoredSystem& system)
+{
+    const QString countText = in.line();
+    const int count = strToInt(countText);
+    if (count > TDeviceList::MaxDevices)
+        throw tooManyDevices();
+    if (count < 0)
+        throw EBadParameters(u"Неверное число технических средств: "_s + quoted(countText));
+    system.devices.resize(static_cast<std::size_t>(count));
+    for (int col = 0; col < DeviceColumns; ++col)
+        for (auto& device : system.devices)
+            device.at(col) = in.line();
+}
+
+} // namespace
+
+EUnwritableCharacter::EUnwritableCharacter(const QString& character, const QString& value)
+    : AppError(u"Символ «"_s + character +
+               u"» нельзя записать в файл параметров (кодировка Windows-1251): "_s + value)
+{
+}
+
+QByteArray encodeParameters(const ObjectParameters& parameters)
+{
+    LineWriter out;
+    out.line(parameters.hoursPerDay);
+    out.line(parameters.daysPerYear);
+    out.number(parameters.frequencyMethod);
+    out.number(parameters.areas.size() + 1);
+    for (const QString& area : parameters.areas)
+        out.line(area);
+    out.line(parameters.singleArea);
+    out.number(parameters.roomType);
+    out.number(parameters.objectKind);
+    out.number(static_cast<qsizetype>(parameters.designPoints.size()) + 1);
+    for (int col = 0; col < GridColumns; ++col)
+        for (const auto& point : parameters.designPoints)
+            out.line(point.at(col));
+    for (std::size_t s = 0; s < parameters.systems.size(); ++s) {
+        const StoredSystem& system = parameters.systems.at(s);
+        out.number(system.item);
+        if (!isComputed(parameters, s))
+            continue;
+        out.number(static_cast<qsizetype>(system.devices.size()));
+        for (int col = 0; col < DeviceColumns; ++col)
+            for (const auto& device : system.devices)
+                out.line(device.at(col));
+    }
+    for (const long double value :
+         {parameters.ExitProb, parameters.EvacTime, parameters.BlockTime, parameters.StartEvacTime})
+        out.line(FormatFixed(8, value));
+    out.line(BoolToDigit(parameters.FireRoomMark));
+    // The connection modes come after everything that older readers expect, so files stay
+    // readable both ways.
+    for (std::size_t s = 0; s < parameters.systems.size(); ++s)
+        if (isComputed(parameters, s))
+            out.number(parameters.systems.at(s).mode.value_or(0));
+    return out.bytes();
+}
+
+ObjectParameters decodeParameters(const QByteArray& bytes)
+{
+    LineReader in(bytes);
+    ObjectParameters parameters;
+    parameters.hoursPerDay = in.line();
+    parameters.daysPerYear = in.line();
+    parameters.frequencyMethod = in.item(FrequencyMethods);
+
+    const QString areaRowsText = in.line();
+    const int areaRows = strToInt(areaRowsText);
+    if (areaRows < 1 || areaRows > MaxAreaTableRows)
+        throw EBadParameters(u"Неверное число строк таблицы площадей: "_s + quoted(areaRowsText));
+    for (int row = 1; row < areaRows; ++row)
+        parameters.areas << in.line();
+
+    parameters.singleArea = in.line();
+    parameters.roomType = in.item(RoomTypes);
+    parameters.objectKind = in.item(ObjectKinds);
+
+    // The count decides how much is allocated: it may not promise more cells than the file has.
+    const QString gridRowsText = in.line();
+    const int gridRows = strToInt(gridRowsText);
+    if (gridRows < 2 || static_cast<qint64>(gridRows - 1) * GridColumns > in.remaining())
+        throw EBadParameters(u"Неверное число расчетных точек: "_s + quoted(gridRowsText));
+    parameters.designPoints.resize(static_cast<std::size_t>(gridRows - 1));
+    for (int col = 0; col < GridColumns; ++col)
+        for (auto& point : parameters.designPoints)
+            point.at(col) = in.line();
+
+    for (std::size_t s = 0; s < parameters.systems.size(); ++s) {
+        parameters.systems.at(s).item = in.item(ProtectionGroups.at(s).items);
+        if (isComputed(parameters, s))
+            readDevices(in, parameters.systems.at(s));
+    }
+
+    parameters.ExitProb = str2r(in.line());
+    parameters.EvacTime = str2r(in.line());
+    parameters.BlockTime = str2r(in.line());
+    parameters.StartEvacTime = str2r(in.line());
+    parameters.FireRoomMark = readBoolean(in.line());
+
+    // Anything but an exact mode is taken for lines after the end, which are ignored.
+    for (std::size_t s = 0; s < parameters.systems.size(); ++s) {
+        if (!isComputed(parameters, s))
+            continue;
+        const QString mode = in.line();
+        if (mode == u"0"_s || mode == u"1"_s)
+            parameters.systems.at(s).mode = static_cast<std::uint8_t>(mode == u"1"_s);
+    }
+    return parameters;
+}
+
+void writeParametersFile(const QString& path, const ObjectParameters& parameters)
+{
+    const QByteArray bytes = encodeParameters(parameters);
+    QSaveFile file(path);
+    // Never write over the old file in place: a failure would lose it.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw EFileError::cannotSave(path, file.errorString());
+}
+
+ObjectParameters readParametersFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFileError::cannotOpen(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw EFileError::cannotOpen(path, file.errorString());
+    return decodeParameters(bytes);
+}
+
+void recordToParameters(const TZdanie& record, ObjectParameters& parameters)
+{
+    parameters.hoursPerDay = record.HoursPerDay;
+    parameters.daysPerYear = record.DaysPerYear;
+    for (std::size_t s = 0; s < parameters.systems.size(); ++s) {
+        StoredSystem& system = parameters.systems.at(s);
+        system.devices.clear();
+        system.mode.reset();
+        if (!isComputed(parameters, s))
+            continue;
+        const TDeviceList& list = record.*DeviceLists.at(s);
+        for (int row = 1; row <= list.Count; ++row)
+            system.devices.push_back({list.cell(TDeviceList::Name, row),
+                                      list.cell(TDeviceList::Mtbf, row),
+                                      list.cell(TDeviceList::Probability, row)});
+        system.mode = list.Mode;
+    }
+    parameters.ExitProb = record.ExitProb;
+    parameters.EvacTime = record.EvacTime;
+    parameters.BlockTime = record.BlockTime;
+    parameters.StartEvacTime = record.StartEvacTime;
+    parameters.FireRoomMark = record.FireRoomMark;
+}
+
+void parametersToRecord(const ObjectParameters& parameters, TZdanie& record)
+{
+    for (std::size_t s = 0; s < parameters.systems.size(); ++s) {
+        if (!isComputed(parameters, s))
+            continue;
+        const StoredSystem& system = parameters.systems.at(s);
+        TDeviceList& list = record.*DeviceLists.at(s);
+        list.Count = static_cast<std::uint8_t>(system.devices.size());
+        for (int row = 1; row <= list.Count; ++row)
+            for (int col = 0; col < DeviceColumns; ++col)
+                list.cell(col, row) = system.devices.at(static_cast<std::size_t>(row - 1)).at(col);
+        if (system.mode)
+            list.Mode = *system.mode;
+    }
+    record.ExitProb = parameters.ExitProb;
+    record.EvacTime = parameters.EvacTime;
+    record.BlockTime = parameters.BlockTime;
+    record.StartEvacTime = parameters.StartEvacTime;
+    record.FireRoomMark = parameters.FireRoomMark;
+}

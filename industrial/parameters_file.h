@@ -1,0 +1,85 @@
+#pragma once
+
+// The parameters file "*.rri": the inputs of one object, one value per line in a fixed order,
+// code page 1251, no header. Values the user typed are kept as typed.
+
+#include "common/errors.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class TZdanie;
+
+// A file that parses but holds what no object can: a count or an item out of range.
+class EBadParameters : public AppError
+{
+public:
+    using AppError::AppError;
+};
+
+// A value that code page 1251 cannot hold; the save is refused rather than written with "?".
+class EUnwritableCharacter : public AppError
+{
+public:
+    EUnwritableCharacter(const QString& character, const QString& value);
+};
+
+// The four protection systems in file order: АПС, СОУЭ, АУПТ, СПДЗ.
+struct ProtectionGroup {
+    int items;       // items of the system's radio group
+    int computeItem; // the item that computes the effectiveness from the device list
+};
+inline constexpr std::array<ProtectionGroup, 4> ProtectionGroups = {
+    {{6, 5}, {5, 4}, {7, 6}, {6, 5}}};
+
+struct StoredSystem {
+    int item = 0;
+    // Rows 1..N of the device list as name, MTBF, probability; only for the compute item.
+    std::vector<std::array<QString, 3>> devices;
+    // 0 series, 1 parallel; older files do not carry it.
+    std::optional<std::uint8_t> mode;
+};
+
+// What the file stores, in plain values: the window's inputs and the record's fields.
+struct ObjectParameters {
+    QString hoursPerDay;
+    QString daysPerYear;
+    int frequencyMethod = 0;
+    QStringList areas; // value cells of the area table, from row 1
+    QString singleArea;
+    int roomType = 0;
+    int objectKind = 0;
+    std::vector<std::array<QString, 6>> designPoints; // data rows of the design-point grid
+    std::array<StoredSystem, 4> systems;
+    long double ExitProb = 0.0L;
+    long double EvacTime = 0.0L;
+    long double BlockTime = 0.0L;
+    long double StartEvacTime = 0.0L;
+    bool FireRoomMark = false;
+};
+
+// The lines of the file, CR LF after each. Throws EUnwritableCharacter.
+QByteArray encodeParameters(const ObjectParameters& parameters);
+
+// The whole file is checked before anything is returned. Throws EConvertError for a line that
+// does not convert and EBadParameters for a count or an item out of range.
+ObjectParameters decodeParameters(const QByteArray& bytes);
+
+// Writes through a temporary file that replaces the old one only when complete. Throws
+// EUnwritableCharacter before touching the file, EFileError when it cannot be written.
+void writeParametersFile(const QString& path, const ObjectParameters& parameters);
+
+// Throws EFileError when the file cannot be read, else as decodeParameters.
+ObjectParameters readParametersFile(const QString& path);
+
+// The record's part: working-time texts, device lists of the computed systems (the items must be
+// set), design point and fire-room mark.
+void recordToParameters(const TZdanie& record, ObjectParameters& parameters);
+// Device lists of the computed systems (cells cut to 255, modes only when stored), design point
+// and fire-room mark; the working-time texts stay.
+void parametersToRecord(const ObjectParameters& parameters, TZdanie& record);

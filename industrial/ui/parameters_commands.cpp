@@ -1,0 +1,141 @@
+// The main window's parameters-file commands: the window moves values between its controls and
+// ObjectParameters; industrial/parameters_file reads and writes the file.
+
+#include "common/labeled_edit.h"
+#include "common/radio_group.h"
+#include "common/string_grid.h"
+#include "common/value_list_editor.h"
+#include "industrial/parameters_file.h"
+#include "industrial/ui/globals.h"
+#include "industrial/ui/main_window.h"
+
+#include <QFileDialog>
+#include <QScopeGuard>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+QFileDialog* makeFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode)
+{
+    auto* dialog = new QFileDialog(parent, title);
+    dialog->setAcceptMode(mode);
+    // The open dialog takes a name that does not exist; loading then reports it.
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setNameFilter(u"Объекты программы (*.rri)"_s);
+    dialog->setDefaultSuffix(u"rri"_s);
+    return dialog;
+}
+
+// The chosen path, or an empty text when the dialog was cancelled.
+QString choosePath(QFileDialog* dialog)
+{
+    if (dialog->exec() != QDialog::Accepted)
+        return QString();
+    return dialog->selectedFiles().value(0);
+}
+
+// The protection-system groups in file order: АПС, СОУЭ, АУПТ, СПДЗ.
+std::array<RadioGroup*, 4> systemGroups(const TForm1& form)
+{
+    return {form.RadioGroup7, form.RadioGroup6, form.RadioGroup4, form.RadioGroup5};
+}
+
+} // namespace
+
+QFileDialog* TForm1::openDialog1()
+{
+    if (!m_openDialog1)
+        m_openDialog1 =
+            makeFileDialog(this, u"Загрузить параметры объекта"_s, QFileDialog::AcceptOpen);
+    return m_openDialog1;
+}
+
+QFileDialog* TForm1::saveDialog2()
+{
+    if (!m_saveDialog2)
+        m_saveDialog2 =
+            makeFileDialog(this, u"Сохранить параметры объекта"_s, QFileDialog::AcceptSave);
+    return m_saveDialog2;
+}
+
+void TForm1::TBSaveClick()
+{
+    commitGridEdits();
+    const QString path = choosePath(saveDialog2());
+    if (path.isEmpty())
+        return;
+    Zdanie->FileName = path;
+    SaveParameters();
+    // Only after the file is written: a failed save must not read as done.
+    setStatusText(u"Параметры сохранены в: "_s + path);
+}
+
+void TForm1::SaveParameters()
+{
+    Zdanie->HoursPerDay = LabeledEdit9->text();
+    Zdanie->DaysPerYear = LabeledEdit8->text();
+
+    ObjectParameters parameters;
+    parameters.frequencyMethod = RadioGroup1->itemIndex();
+    for (int row = 1; row <= ValueListEditor1->lastRow(); ++row)
+        parameters.areas << ValueListEditor1->value(row);
+    parameters.singleArea = LabeledEdit2->text();
+    parameters.roomType = RadioGroup8->itemIndex();
+    parameters.objectKind = RadioGroup3->itemIndex();
+    for (int row = 1; row < StringGrid1->rowCount(); ++row) {
+        auto& point = parameters.designPoints.emplace_back();
+        for (int col = 0; col < static_cast<int>(point.size()); ++col)
+            point.at(col) = StringGrid1->cells(col, row);
+    }
+    const auto groups = systemGroups(*this);
+    for (std::size_t s = 0; s < groups.size(); ++s)
+        parameters.systems.at(s).item = groups.at(s)->itemIndex();
+    recordToParameters(*Zdanie, parameters);
+
+    writeParametersFile(Zdanie->FileName, parameters);
+}
+
+void TForm1::TBLoadClick()
+{
+    // A cell editor left open would later write its old text over the loaded cell.
+    commitGridEdits();
+    const QString path = choosePath(openDialog1());
+    if (path.isEmpty())
+        return;
+    Zdanie->FileName = path;
+    LoadParameters();
+    setStatusText(path);
+}
+
+void TForm1::LoadParameters()
+{
+    // The program's own choices of a compute item must not open the device-list dialog.
+    UiReady = false;
+    const auto ready = qScopeGuard([] { UiReady = true; });
+
+    // Read and checked whole before anything changes: a bad file leaves the window as it was.
+    const ObjectParameters parameters = readParametersFile(Zdanie->FileName);
+
+    LabeledEdit9->setText(parameters.hoursPerDay);
+    LabeledEdit8->setText(parameters.daysPerYear);
+    RadioGroup1->setItemIndex(parameters.frequencyMethod);
+    for (int row = 1; row <= parameters.areas.size(); ++row)
+        ValueListEditor1->setValue(row, parameters.areas.at(row - 1));
+    LabeledEdit2->setText(parameters.singleArea);
+    RadioGroup8->setItemIndex(parameters.roomType);
+    RadioGroup3->setItemIndex(parameters.objectKind);
+    StringGrid1->setRowCount(static_cast<int>(parameters.designPoints.size()) + 1);
+    for (int row = 1; row < StringGrid1->rowCount(); ++row) {
+        const auto& point = parameters.designPoints.at(static_cast<std::size_t>(row - 1));
+        for (int col = 0; col < static_cast<int>(point.size()); ++col)
+            StringGrid1->setCells(col, row, point.at(col));
+    }
+    // The device lists before their groups' choices.
+    parametersToRecord(parameters, *Zdanie);
+    const auto groups = systemGroups(*this);
+    for (std::size_t s = 0; s < groups.size(); ++s)
+        groups.at(s)->setItemIndex(parameters.systems.at(s).item);
+}
