@@ -38,7 +38,6 @@ const Cp1251Tables& tables()
 
 QByteArray toCp1251(const QString& text)
 {
-    const auto& map = tables().fromUnicode;
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -46,10 +45,21 @@ QByteArray toCp1251(const QString& text)
         // A character outside the BMP is one "?", not two.
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
-        const auto found = map.constFind(c.unicode());
-        bytes += found == map.cend() ? '?' : *found;
+        char byte = '?';
+        cp1251Byte(c, byte);
+        bytes += byte;
     }
     return bytes;
+}
+
+bool cp1251Byte(QChar c, char& byte)
+{
+    const auto& map = tables().fromUnicode;
+    const auto found = map.constFind(c.unicode());
+    if (found == map.cend())
+        return false;
+    byte = *found;
+    return true;
 }
 
 QString fromCp1251(const QByteArray& bytes)

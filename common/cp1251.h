@@ -6,3 +6,5 @@
 // Code page 1251 at the file boundaries. Characters the code page lacks become "?".
 QByteArray toCp1251(const QString& text);
 QString fromCp1251(const QByteArray& bytes);
+// The byte of c in the code page; false when the code page lacks c.
+bool cp1251Byte(QChar c, char& byte);

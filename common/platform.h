@@ -24,7 +24,8 @@ void showError(QWidget* owner, const QString& title, const QString& text);
 // Hands a file to the program the desktop associates with its type; the result is not reported.
 void openDocument(const QString& path);
 
-// The user's temporary folder and the running program's folder, each ending with a separator.
+// The user's temporary folder (TMPDIR where set, even when it does not exist) and the running
+// program's folder, each ending with a separator.
 QString tempFolder();
 QString programFolder();
 
