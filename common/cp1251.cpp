@@ -46,12 +46,12 @@ qsizetype charLength(const QString& text, qsizetype i)
 
 QByteArray toCp1251(const QString& text)
 {
-    const auto& map = tables().fromUnicode;
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); i += charLength(text, i)) {
-        const auto found = map.constFind(text.at(i).unicode());
-        bytes += found == map.cend() ? '?' : *found;
+        char byte = '?';
+        cp1251Byte(text.at(i), byte);
+        bytes += byte;
     }
     return bytes;
 }
@@ -63,6 +63,16 @@ QString firstOutsideCp1251(const QString& text)
         if (!map.contains(text.at(i).unicode()))
             return text.mid(i, charLength(text, i));
     return QString();
+}
+
+bool cp1251Byte(QChar c, char& byte)
+{
+    const auto& map = tables().fromUnicode;
+    const auto found = map.constFind(c.unicode());
+    if (found == map.cend())
+        return false;
+    byte = *found;
+    return true;
 }
 
 QString fromCp1251(const QByteArray& bytes)

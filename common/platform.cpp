@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QUrl>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace platform
 {
 
@@ -71,7 +73,13 @@ static QString withSeparator(const QString& folder)
 
 QString tempFolder()
 {
-    return withSeparator(QDir::tempPath());
+    // Qt gives an empty path when TMPDIR names a folder that does not exist, which would put
+    // files in "/"; keep the folder named, so that creating a file in it fails and says so.
+    const QString path = QDir::tempPath();
+    if (!path.isEmpty())
+        return withSeparator(path);
+    const QString named = qEnvironmentVariable("TMPDIR");
+    return withSeparator(QDir::cleanPath(named.isEmpty() ? u"/tmp"_s : named));
 }
 
 QString programFolder()

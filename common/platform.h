@@ -32,7 +32,8 @@ struct ScreenAreas {
 };
 ScreenAreas screenAreas();
 
-// The user's temporary folder and the running program's folder, each ending with a separator.
+// The user's temporary folder (TMPDIR where set, even when it does not exist) and the running
+// program's folder, each ending with a separator.
 QString tempFolder();
 QString programFolder();
 

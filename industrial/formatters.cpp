@@ -12,9 +12,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-// Small values as mantissa with exactly two decimals and an exponent between `opening` and ")".
-// The mantissa is read back from the general text, so one that rounds up stays "10,00".
-QString withExponent(long double value, int maxDecimals, const QString& opening)
+// Small values as mantissa with exactly two decimals and an exponent between `opening` and
+// `closing`. The mantissa is read back from the general text, so one that rounds up stays "10,00".
+QString withExponent(long double value, int maxDecimals, const QString& opening,
+                     const QString& closing)
 {
     const QString general = generalFloatText(value).toUpper();
     const qsizetype e = general.indexOf(u'E');
@@ -25,7 +26,15 @@ QString withExponent(long double value, int maxDecimals, const QString& opening)
     long double mantissa = 0.0L;
     if (!textToFloat(mantissaText, mantissa))
         throw EConvertError::notFloat(mantissaText);
-    return formatFixedDigits(mantissa, 3, 2) + opening + QString::number(exponent) + u')';
+    return formatFixedDigits(mantissa, 3, 2) + opening + QString::number(exponent) + closing;
+}
+
+// Negative values keep their general text; others as withExponent with at most 14 decimals.
+QString reportNumber(long double value, const QString& opening, const QString& closing)
+{
+    if (!(value >= 0.0L))
+        return generalFloatText(value);
+    return withExponent(value, 14, opening, closing);
 }
 
 } // namespace
@@ -43,15 +52,19 @@ QString FormatGridNumber(long double value)
 {
     if (!(value >= 0.0L))
         return u'-' + formatDecimals(std::fabs(value), 5);
-    return withExponent(value, 5, u"\u00B710^("_s);
+    return withExponent(value, 5, u"\u00B710^("_s, u")"_s);
 }
 
 QString FormatReportNumber(long double value)
 {
-    if (!(value >= 0.0L))
-        return generalFloatText(value);
     // In the RTF field instruction each doubled backslash stands for one.
-    return withExponent(value, 14, u"\u00B710\\\\s\\\\up6("_s);
+    return reportNumber(value, u"\u00B710\\\\s\\\\up6("_s, u")"_s);
+}
+
+QString FormatReportNumberInText(long double value)
+{
+    // Outside an EQ field a reader would print the switch: RTF's own superscript group instead.
+    return reportNumber(value, u"\u00B710{\\super "_s, u"}"_s);
 }
 
 QString BoolToDigit(bool flag)

@@ -12,6 +12,8 @@ QString FormatGridNumber(long double value);
 
 // Report: at most 14 decimals, the exponent as an equation-field superscript.
 QString FormatReportNumber(long double value);
+// The same for the report's running text outside EQ fields: the exponent as "{\super N}".
+QString FormatReportNumberInText(long double value);
 
 // "0" or "1".
 QString BoolToDigit(bool flag);

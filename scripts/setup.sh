@@ -4,15 +4,20 @@
 ovrelta_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev
+  libgtest-dev zlib1g-dev
   fonts-dejavu-core
   locales
 )
 
+# The tests read the RTF report back with LibreOffice. Installed only when soffice is missing: the
+# headless package conflicts with a desktop LibreOffice, which must stay.
+ovrelta_report_reader=(libreoffice-writer-nogui fonts-liberation2 poppler-utils)
+
+# Installs the packages above that are missing, and the extra packages given as arguments.
 ovrelta_setup() {
   local missing=()
   local p
-  for p in "${ovrelta_packages[@]}"; do
+  for p in "${ovrelta_packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0

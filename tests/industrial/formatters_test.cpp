@@ -21,6 +21,18 @@ QString inLocale(QString text, QChar separator)
     return text.replace(u',', separator);
 }
 
+// Each case under a "," and a "." locale.
+void expectUnderBothSeparators(const std::vector<Case>& cases, QString (*format)(long double))
+{
+    for (const QChar separator : Separators) {
+        ScopedDecimalSeparator scoped(separator);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.expected.toStdString());
+            EXPECT_EQ(format(c.value), inLocale(c.expected, separator));
+        }
+    }
+}
+
 } // namespace
 
 TEST(FormatFixed, SameTextUnderEitherSeparator)
@@ -63,13 +75,7 @@ TEST(FormatGridNumber, ExamplesUnderBothSeparators)
         {2e20L, u"2,00·10^(20)"_s},
         {1e-300L, u"1,00·10^(-300)"_s},
     };
-    for (const QChar separator : Separators) {
-        ScopedDecimalSeparator scoped(separator);
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.expected.toStdString());
-            EXPECT_EQ(FormatGridNumber(c.value), inLocale(c.expected, separator));
-        }
-    }
+    expectUnderBothSeparators(cases, FormatGridNumber);
 }
 
 TEST(FormatReportNumber, ExamplesUnderBothSeparators)
@@ -84,13 +90,19 @@ TEST(FormatReportNumber, ExamplesUnderBothSeparators)
         {-0.00002L, u"-2E-5"_s},
         {-0.5L, u"-0,5"_s},
     };
-    for (const QChar separator : Separators) {
-        ScopedDecimalSeparator scoped(separator);
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.expected.toStdString());
-            EXPECT_EQ(FormatReportNumber(c.value), inLocale(c.expected, separator));
-        }
-    }
+    expectUnderBothSeparators(cases, FormatReportNumber);
+}
+
+TEST(FormatReportNumberInText, ExponentAsRtfSuperscript)
+{
+    const std::vector<Case> cases = {
+        {0.0015L, u"0,0015"_s},
+        {0.00001L, u"1,00·10{\\super -5}"_s},
+        {0.00009999L, u"10,00·10{\\super -5}"_s},
+        {3e15L, u"3,00·10{\\super 15}"_s},
+        {-0.00002L, u"-2E-5"_s},
+    };
+    expectUnderBothSeparators(cases, FormatReportNumberInText);
 }
 
 TEST(BoolToDigit, Flags)

@@ -1,0 +1,148 @@
+#include "common/command_guard.h"
+#include "common/errors.h"
+#include "industrial/report_file.h"
+#include "industrial/rtf_text.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+const QByteArray Report = "{\\rtf1 report}";
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString name(int n)
+{
+    return u"temp"_s + QString::number(n) + u".rtf"_s;
+}
+
+// Points TMPDIR somewhere else for one test.
+class ScopedTmpDir
+{
+public:
+    explicit ScopedTmpDir(const QString& path) : m_saved(qgetenv("TMPDIR"))
+    {
+        qputenv("TMPDIR", QFile::encodeName(path));
+    }
+    ~ScopedTmpDir() { qputenv("TMPDIR", m_saved); }
+    ScopedTmpDir(const ScopedTmpDir&) = delete;
+    ScopedTmpDir& operator=(const ScopedTmpDir&) = delete;
+
+private:
+    QByteArray m_saved;
+};
+
+} // namespace
+
+// Whatever others left in the shared folder is neither opened nor written through.
+TEST(ReportFile, NextFreeNameAndPlantedFilesUntouched)
+{
+    struct Case {
+        const char* what;
+        std::vector<int> files, links, dangling;
+        int drawn, expected;
+    };
+    const std::vector<Case> cases = {
+        {"free", {}, {}, {}, 7, 7},
+        {"a file there", {7}, {}, {}, 7, 8},
+        {"links there", {}, {7, 8}, {}, 7, 9},
+        {"a dangling link there", {}, {}, {7}, 7, 8},
+        {"past the last name", {254}, {}, {}, 254, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        const QString folder = dir.path() + u'/';
+        writeFile(d.filePath(u"target"_s), "theirs");
+        for (const int n : c.files)
+            writeFile(d.filePath(name(n)), "theirs");
+        for (const int n : c.links)
+            ASSERT_TRUE(QFile::link(d.filePath(u"target"_s), d.filePath(name(n))));
+        for (const int n : c.dangling)
+            ASSERT_TRUE(QFile::link(d.filePath(u"nowhere"_s), d.filePath(name(n))));
+
+        const QString path = WriteReportFile(folder, c.drawn, Report);
+        EXPECT_EQ(path, folder + name(c.expected));
+        EXPECT_EQ(contents(path), Report);
+        EXPECT_EQ(contents(d.filePath(u"target"_s)), "theirs");
+        for (const int n : c.files)
+            EXPECT_EQ(contents(d.filePath(name(n))), "theirs");
+        EXPECT_FALSE(QFileInfo::exists(d.filePath(u"nowhere"_s)));
+    }
+}
+
+TEST(ReportFile, AllNamesTakenByLinksLeavesTheirTargetUnchanged)
+{
+    QTemporaryDir dir;
+    const QDir d(dir.path());
+    writeFile(d.filePath(u"target"_s), "theirs");
+    for (int n = 0; n < 255; ++n)
+        ASSERT_TRUE(QFile::link(d.filePath(u"target"_s), d.filePath(name(n))));
+
+    const QString path = WriteReportFile(dir.path() + u'/', 42, Report);
+    EXPECT_EQ(path, d.filePath(name(42)));
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(contents(path), Report);
+    EXPECT_EQ(contents(d.filePath(u"target"_s)), "theirs");
+    EXPECT_TRUE(QFileInfo(d.filePath(name(41))).isSymLink());
+}
+
+TEST(ReportFile, SavedInTempDirAndOpened)
+{
+    QTemporaryDir dir;
+    ScopedTmpDir tmp(dir.path());
+    DesktopRecorder desktop;
+    const QString text = u"{\\rtf1 Отчёт Ω}"_s;
+    SaveAndOpenReport(text);
+
+    ASSERT_EQ(desktop.opened.size(), 1);
+    const QString path = desktop.opened.first();
+    static const QRegularExpression pattern(u"/temp(\\d+)\\.rtf$"_s);
+    const auto m = pattern.match(path);
+    ASSERT_TRUE(m.hasMatch()) << path.toStdString();
+    EXPECT_LT(m.captured(1).toInt(), 255);
+    EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(dir.path()).absoluteFilePath());
+    const QByteArray bytes = contents(path);
+    EXPECT_TRUE(bytes.startsWith(RtfBytes(text) + "{\\fs20\\lang1033")) << bytes.constData();
+    EXPECT_TRUE(bytes.endsWith("\\insrsid14287006\\charrsid14287006 \\par }}"));
+}
+
+TEST(ReportFile, MissingTempFolderShowsErrorAndOpensNothing)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.path() + u"/missing"_s;
+    ScopedTmpDir tmp(missing);
+    DesktopRecorder desktop;
+    EXPECT_FALSE(runCommand(nullptr, [] { SaveAndOpenReport(u"{\\rtf1 x}"_s); }));
+
+    ASSERT_EQ(desktop.errors.size(), 1);
+    const QRegularExpression message(u"\\|Не удалось записать отчёт «"_s +
+                                     QRegularExpression::escape(missing) +
+                                     u"/temp\\d+\\.rtf»: .+$"_s);
+    EXPECT_TRUE(message.match(desktop.errors.first()).hasMatch())
+        << desktop.errors.first().toStdString();
+    EXPECT_TRUE(desktop.opened.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(missing));
+}
