@@ -8,7 +8,6 @@ namespace
 {
 constexpr long double Evacuated = 0.999L;
 constexpr long double NotEvacuated = 0.001L;
-constexpr long double BlockShare = 0.8L;
 } // namespace
 
 long double RouteEvacProbability(long double evacTime, long double blockTime,

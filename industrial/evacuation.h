@@ -10,6 +10,9 @@
 // fire-room mark "*".
 using DesignPointRow = std::array<QString, 5>;
 
+// The share of the blocking time within which people must have left: t_р + t_н.э ≤ 0.8·t_бл.
+constexpr long double BlockShare = 0.8L;
+
 // Probability of evacuation along the routes of one design point (times in minutes).
 long double RouteEvacProbability(long double evacTime, long double blockTime,
                                  long double startEvacTime);

@@ -63,6 +63,13 @@ long double ItemEffectiveness(ProtectionSystem system, int item, const TDeviceLi
     return fixedItems(system).at(static_cast<size_t>(item));
 }
 
+bool CountsAsComputed(ProtectionSystem system, long double effectiveness)
+{
+    const std::vector<long double>& fixed = fixedItems(system);
+    return effectiveness > 0.0L &&
+           std::find(fixed.begin(), fixed.end(), effectiveness) == fixed.end();
+}
+
 long double CombinedEffectiveness(long double aupt, long double aps, long double soue,
                                   long double spdz)
 {

@@ -23,6 +23,10 @@ int ComputeItem(ProtectionSystem system);
 // reliability of the device list.
 long double ItemEffectiveness(ProtectionSystem system, int item, const TDeviceList& devices);
 
+// Whether D_k was computed from the device list as far as the stored value tells: greater than 0
+// and equal to none of the group's fixed values (compared exactly).
+bool CountsAsComputed(ProtectionSystem system, long double effectiveness);
+
 // D = 1 − (1 − D'_АУПТ)(1 − D'_АПС)(1 − D'_СОУЭ)(1 − D'_СПДЗ), multiplied in that order, where
 // D'_k is D_k, or 0 when the system is not considered.
 long double CombinedEffectiveness(long double aupt, long double aps, long double soue,

@@ -1,9 +1,12 @@
 #include "industrial/ui/calc_report_dialog.h"
 
 #include "common/command_guard.h"
-#include "common/value_list_editor.h"
-#include "industrial/ui/dialog_parts.h"
 #include "common/icons.h"
+#include "common/value_list_editor.h"
+#include "industrial/report.h"
+#include "industrial/ui/dialog_parts.h"
+#include "industrial/ui/globals.h"
+#include "industrial/ui/main_window.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -61,7 +64,10 @@ void TCalcReport::showResults(const std::vector<std::pair<QString, QString>>& ro
     ValueListEditor1->resizeRowsToContents();
 }
 
-void TCalcReport::SpeedButton1Click() {}
+void TCalcReport::SpeedButton1Click()
+{
+    BuildReport(*Zdanie, Form1->reportWindow());
+}
 
 void TCalcReport::showEvent(QShowEvent* event)
 {

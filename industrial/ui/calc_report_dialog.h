@@ -20,7 +20,7 @@ public:
     // Clears the list, then appends the rows (parameter, value) in order.
     void showResults(const std::vector<std::pair<QString, QString>>& rows);
 
-    // "Отчёт": the report arrives in a later version; the dialog stays open.
+    // "Отчёт": writes the report of the last calculation and opens it; the dialog stays open.
     void SpeedButton1Click();
 
     ValueListEditor* ValueListEditor1 = nullptr;

@@ -12,6 +12,7 @@
 #include "common/window_routines.h"
 #include "industrial/formatters.h"
 #include "industrial/key_filters.h"
+#include "industrial/report.h"
 #include "industrial/results_list.h"
 #include "industrial/risk_calculation.h"
 #include "industrial/ui/calc_report_dialog.h"
@@ -28,6 +29,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -388,6 +390,21 @@ CalcInputs TForm1::calcInputs() const
             point[static_cast<size_t>(col - 1)] = StringGrid1->cells(col, row);
     }
     return inputs;
+}
+
+ReportWindow TForm1::reportWindow() const
+{
+    ReportWindow window;
+    if (const QRadioButton* roomType = RadioGroup8->button(RadioGroup8->itemIndex()))
+        window.roomType = roomType->text();
+    for (int row = 1; row <= ValueListEditor1->lastRow(); ++row)
+        window.areaRows.emplace_back(ValueListEditor1->key(row), ValueListEditor1->value(row));
+    for (int row = 1; row < StringGrid1->rowCount(); ++row) {
+        auto& point = window.designPoints.emplace_back();
+        for (int col = 0; col < static_cast<int>(point.size()); ++col)
+            point[static_cast<size_t>(col)] = StringGrid1->cells(col, row);
+    }
+    return window;
 }
 
 void TForm1::TBExitClick()

@@ -30,6 +30,7 @@ class TStartEvacForm;
 class TEffectCalcForm;
 class TCalcReport;
 struct CalcInputs;
+struct ReportWindow;
 
 class TForm1 : public QMainWindow
 {
@@ -60,6 +61,9 @@ public:
     // Stores a value still being typed into the area table or the design-point grid; commands
     // call it before they read either.
     void commitGridEdits();
+
+    // What the report reads from this window, copied.
+    ReportWindow reportWindow() const;
 
     QString statusText() const;
     void setStatusText(const QString& text);

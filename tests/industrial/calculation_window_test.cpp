@@ -12,12 +12,15 @@
 #include "support/test_support.h"
 
 #include <QAction>
+#include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -54,6 +57,8 @@ void typeWithoutEnter(QAbstractItemView* view, int row, int col, const QString& 
 struct CalculationWindow : ::testing::Test {
     ScopedDecimalSeparator comma{u','};
     DesktopRecorder desktop;
+    QTemporaryDir temp;
+    ScopedTmpDir tmp{temp.path()};
     TForm1 form;
 
     void SetUp() override
@@ -78,8 +83,9 @@ struct CalculationWindow : ::testing::Test {
         form.SpeedButton3->click();
     }
 
-    // Presses "Рассчитать" and returns the results list, or nothing when no dialog opened.
-    Rows calculate()
+    // Presses "Рассчитать", runs `inDialog` in the results dialog (by default: "Отчёт" once,
+    // which opens one report) and returns the results list, or nothing when no dialog opened.
+    Rows calculate(std::function<void(TCalcReport*)> inDialog = {})
     {
         Rows rows;
         QTimer::singleShot(0, &form, [&] {
@@ -87,7 +93,13 @@ struct CalculationWindow : ::testing::Test {
                 return;
             TCalcReport* report = form.calcReport();
             rows = listed(report->ValueListEditor1);
-            report->SpeedButton1->click(); // nothing yet; the dialog stays open
+            if (inDialog) {
+                inDialog(report);
+            } else {
+                const qsizetype opened = desktop.opened.size();
+                report->SpeedButton1->click();
+                EXPECT_EQ(desktop.opened.size(), opened + 1);
+            }
             EXPECT_TRUE(report->isVisible());
             QTest::keyClick(report, Qt::Key_Return); // "Готово" is the default button
         });
@@ -170,4 +182,40 @@ TEST_F(CalculationWindow, BadCellStopsBeforeTheDialog)
     EXPECT_TRUE(calculate().empty());
     EXPECT_EQ(desktop.errors.size(), 2);
     EXPECT_EQ(listed(form.calcReport()->ValueListEditor1), first);
+}
+
+// "Отчёт" writes the report of the calculation shown; a failure shows the error box, writes and
+// opens nothing, and the results dialog stays open for another try.
+TEST_F(CalculationWindow, ReportFromTheResultsDialog)
+{
+    form.LabeledEdit9->setText(u"8"_s);
+    form.LabeledEdit8->setText(u"247"_s);
+    addPoint(u"0,03"_s, u"1"_s, u"2,5"_s, u"2"_s);
+    form.StringGrid1->setCells(0, 1, u"Цех {1}"_s);
+    const QString missing = temp.filePath(u"missing"_s);
+    const QStringList expectedErrors = {
+        u"Ovrelta: Производственные объекты|Не удалось записать отчёт «"_s + missing + u"/temp"_s,
+        u"Ovrelta: Производственные объекты|'abc' is not a valid floating point value"_s};
+    calculate([&](TCalcReport* report) {
+        report->SpeedButton1->click();
+        report->SpeedButton1->click();
+        ASSERT_EQ(desktop.opened.size(), 2);
+        QFile first(desktop.opened[0]), second(desktop.opened[1]);
+        ASSERT_TRUE(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
+        const QByteArray bytes = first.readAll();
+        EXPECT_EQ(second.readAll(), bytes);
+        EXPECT_TRUE(bytes.contains("{\\pard\\intbl\\qc\\i\\fs24\\f1 \xD6\xE5\xF5 \\{1\\}\\cell 1"));
+
+        {
+            ScopedTmpDir gone(missing);
+            report->SpeedButton1->click();
+        }
+        form.StringGrid1->setCells(3, 1, u"abc"_s);
+        report->SpeedButton1->click();
+        EXPECT_EQ(desktop.opened.size(), 2);
+        EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files).size(), 2);
+        ASSERT_EQ(desktop.errors.size(), 2);
+        EXPECT_TRUE(desktop.errors[0].startsWith(expectedErrors[0]));
+        EXPECT_EQ(desktop.errors[1], expectedErrors[1]);
+    });
 }

@@ -37,22 +37,6 @@ QString name(int n)
     return u"temp"_s + QString::number(n) + u".rtf"_s;
 }
 
-// Points TMPDIR somewhere else for one test.
-class ScopedTmpDir
-{
-public:
-    explicit ScopedTmpDir(const QString& path) : m_saved(qgetenv("TMPDIR"))
-    {
-        qputenv("TMPDIR", QFile::encodeName(path));
-    }
-    ~ScopedTmpDir() { qputenv("TMPDIR", m_saved); }
-    ScopedTmpDir(const ScopedTmpDir&) = delete;
-    ScopedTmpDir& operator=(const ScopedTmpDir&) = delete;
-
-private:
-    QByteArray m_saved;
-};
-
 } // namespace
 
 // Whatever others left in the shared folder is neither opened nor written through.

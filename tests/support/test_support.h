@@ -3,6 +3,7 @@
 #include "common/number_parse.h"
 #include "common/platform.h"
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -27,6 +28,31 @@ public:
 
 private:
     QChar m_saved;
+};
+
+// Points TMPDIR somewhere else for one test.
+class ScopedTmpDir
+{
+public:
+    explicit ScopedTmpDir(const QString& path)
+        : m_wasSet(qEnvironmentVariableIsSet("TMPDIR")), m_saved(qgetenv("TMPDIR"))
+    {
+        qputenv("TMPDIR", QFile::encodeName(path));
+    }
+    // An empty TMPDIR is not an unset one: programs started later would find no temporary folder.
+    ~ScopedTmpDir()
+    {
+        if (m_wasSet)
+            qputenv("TMPDIR", m_saved);
+        else
+            qunsetenv("TMPDIR");
+    }
+    ScopedTmpDir(const ScopedTmpDir&) = delete;
+    ScopedTmpDir& operator=(const ScopedTmpDir&) = delete;
+
+private:
+    bool m_wasSet;
+    QByteArray m_saved;
 };
 
 // Replaces the desktop's boxes and shell with recorders for one test.
