@@ -1,12 +1,14 @@
 // Starts a program and prints how many milliseconds after the fork its top-level window with the
-// given title was mapped, and the window's size: "12.3 714x673". It then lets the program run for
-// the settle time, kills it and reaps it, so that /usr/bin/time -f %M around this watcher reports
-// the program's peak memory (the kernel folds a reaped child's peak into its parent's).
+// given title was mapped, the window's size and how many processes the program had started by the
+// end of the settle time: "12.3 714x673 0". It then kills the program and reaps it, so that
+// /usr/bin/time -f %M around this watcher reports the program's peak memory (the kernel folds a
+// reaped child's peak into its parent's).
 //   map_watch [--settle MS] [--timeout MS] TITLE PROGRAM [ARG...]
 // Exit status: 0 measured, 1 no such window in time or the program ended first, 2 usage or X error.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -58,6 +60,32 @@ std::string windowTitle(Display* display, Window window)
         XFree(name);
     }
     return title;
+}
+
+// Processes whose parent is `parent`, from /proc.
+int childCount(pid_t parent)
+{
+    int count = 0;
+    DIR* proc = opendir("/proc");
+    if (proc == nullptr)
+        return -1;
+    while (const dirent* entry = readdir(proc)) {
+        const std::string path = std::string("/proc/") + entry->d_name + "/stat";
+        FILE* stat = std::fopen(path.c_str(), "r");
+        if (stat == nullptr)
+            continue;
+        // pid (comm) state ppid: comm may hold blanks and parentheses, so read after the last ')'.
+        char line[1024] = {};
+        const std::size_t length = std::fread(line, 1, sizeof line - 1, stat);
+        std::fclose(stat);
+        const char* close = std::strrchr(line, ')');
+        int ppid = 0;
+        if (length > 0 && close != nullptr && std::sscanf(close + 1, " %*c %d", &ppid) == 1 &&
+            ppid == parent)
+            ++count;
+    }
+    closedir(proc);
+    return count;
 }
 
 void stop(pid_t child)
@@ -124,9 +152,10 @@ int main(int argc, char** argv)
             const double mappedMs = millisecondsSince(start);
             XWindowAttributes attributes{};
             XGetWindowAttributes(display, event.xmap.window, &attributes);
-            std::printf("%.1f %dx%d\n", mappedMs, attributes.width, attributes.height);
-            std::fflush(stdout);
             std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+            std::printf("%.1f %dx%d %d\n", mappedMs, attributes.width, attributes.height,
+                        childCount(child));
+            std::fflush(stdout);
             stop(child);
             XCloseDisplay(display);
             return 0;

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Start-up time (exec to main window mapped) and peak memory of Ovrelta_online and Kestrum against a
-# bare Qt main window of Ovrelta_online's size, in a virtual X display. Run by hand, not by ctest:
+# Start-up time (exec to main window mapped) and peak memory of Ovrelta_online against a bare Qt
+# main window of its size, and of Kestrum against a bare main window of its size that links Qt
+# WebEngine (the floor that dependency sets), in a virtual X display; whether Kestrum has started
+# any browser process before its first calculation; and the time from Kestrum's "Рассчитать" to
+# the service's page loaded, against a loopback service. Run by hand, not by ctest:
 #   bench/startup.sh [RUNS]          RUNS of each program, in turns (default 15)
 #   OVRELTA_BUILD=DIR bench/startup.sh   build tree to use (default: build)
 # Needs add_subdirectory(bench) in the top CMakeLists.txt.
@@ -11,8 +14,14 @@ build=${OVRELTA_BUILD:-$ovrelta_root/build}
 . "$ovrelta_root/scripts/setup.sh"
 
 # The bench's own tools come on top of what the build needs.
-ovrelta_packages+=(xvfb time libx11-dev)
+ovrelta_packages+=(xvfb time libx11-dev dbus-daemon)
 ovrelta_setup
+
+# A desktop session has a session bus. Without one, Qt's accessibility bridge spends some 10 ms
+# looking for it when the first button gets its text, a cost no user's start-up pays.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+  exec dbus-run-session -- "$0" "$@"
+fi
 
 cmake -S "$ovrelta_root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 if ! cmake --build "$build" --target help | grep -q '^bench:'; then
@@ -22,12 +31,20 @@ fi
 cmake --build "$build" --target bench
 
 watch=$build/bench/map_watch
-bare=$build/bench/bare_window
-ovrelta=$build/bin/Ovrelta_online
-bare_title=bare_window
-ovrelta_title='Ovrelta: расчет пожарного риска для производственных объектов'
-kestrum=$build/bin/Kestrum
-kestrum_title='Ovrelta: расчет пожарного риска (с изм. 2016). Версия 3.1.2'
+request_bench=$build/bench/request_bench
+declare -A program=(
+  [bare]=$build/bench/bare_window
+  [bare_web]=$build/bench/bare_web_window
+  [ovrelta]=$build/bin/Ovrelta_online
+  [kestrum]=$build/bin/Kestrum
+)
+declare -A title=(
+  [bare]=bare_window
+  [bare_web]=bare_web_window
+  [ovrelta]='Ovrelta: расчет пожарного риска для производственных объектов'
+  [kestrum]='Ovrelta: расчет пожарного риска (с изм. 2016). Версия 3.1.2'
+)
+names=(bare ovrelta bare_web kestrum)
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -48,55 +65,68 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset SESSION_MANAGER
 
-# One run: appends "milliseconds KiB" to the file of that program.
+# One run: appends "milliseconds KiB child-processes" to the file of that program.
 measure() {
-  local name=$1 title=$2 program=$3 line
-  line=$(/usr/bin/time -f %M -o "$work/mem" "$watch" "$title" "$program")
-  echo "${line%% *} $(tail -n 1 "$work/mem")" >>"$work/$name"
-  echo "${line#* }" >"$work/$name.size"
+  local name=$1 line
+  line=$(/usr/bin/time -f %M -o "$work/mem" "$watch" "${title[$name]}" "${program[$name]}")
+  read -r ms size children <<<"$line"
+  echo "$ms $(tail -n 1 "$work/mem") $children" >>"$work/$name"
+  echo "$size" >"$work/$name.size"
 }
 
 # One unrecorded run each, so all start with warm caches.
-measure warmup "$bare_title" "$bare"
-measure warmup "$ovrelta_title" "$ovrelta"
-measure warmup "$kestrum_title" "$kestrum"
+for name in "${names[@]}"; do
+  measure "$name"
+  rm "$work/$name"
+done
 for i in $(seq "$runs"); do
-  printf '\rrun %d/%d' "$i" "$runs" >&2
+  printf '\rstart-up run %d/%d' "$i" "$runs" >&2
   # Each program takes each place in the turn equally often.
-  case $(( i % 3 )) in
-    0) order=(bare ovrelta kestrum) ;;
-    1) order=(ovrelta kestrum bare) ;;
-    2) order=(kestrum bare ovrelta) ;;
-  esac
-  for name in "${order[@]}"; do
-    case $name in
-      bare) measure bare "$bare_title" "$bare" ;;
-      ovrelta) measure ovrelta "$ovrelta_title" "$ovrelta" ;;
-      kestrum) measure kestrum "$kestrum_title" "$kestrum" ;;
-    esac
+  for k in 0 1 2 3; do
+    measure "${names[$(( (i + k) % 4 ))]}"
   done
 done
 echo >&2
 
-median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-bare_ms=$(cut -d' ' -f1 "$work/bare" | median)
-bare_kib=$(cut -d' ' -f2 "$work/bare" | median)
-ovr_ms=$(cut -d' ' -f1 "$work/ovrelta" | median)
-ovr_kib=$(cut -d' ' -f2 "$work/ovrelta" | median)
-kes_ms=$(cut -d' ' -f1 "$work/kestrum" | median)
-kes_kib=$(cut -d' ' -f2 "$work/kestrum" | median)
+# "Рассчитать" to the page loaded: the first calculation of a process makes the result window and
+# starts the browser, the second reuses them.
+request_runs=$(( runs < 5 ? 5 : runs ))
+for i in $(seq "$request_runs"); do
+  printf '\rcalculation run %d/%d' "$i" "$request_runs" >&2
+  "$request_bench" 2>/dev/null >>"$work/request" || { echo "startup.sh: request_bench failed" >&2; exit 1; }
+done
+echo >&2
 
-awk -v runs="$runs" -v bs="$(cat "$work/bare.size")" -v os="$(cat "$work/ovrelta.size")" \
-    -v ks="$(cat "$work/kestrum.size")" -v bm="$bare_ms" -v bk="$bare_kib" -v om="$ovr_ms" \
-    -v ok="$ovr_kib" -v km="$kes_ms" -v kk="$kes_kib" 'BEGIN {
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+column_median() { cut -d' ' -f"$2" "$work/$1" | median; }
+
+awk -v runs="$runs" -v request_runs="$request_runs" \
+    -v bs="$(cat "$work/bare.size")" -v bm="$(column_median bare 1)" -v bk="$(column_median bare 2)" \
+    -v os="$(cat "$work/ovrelta.size")" -v om="$(column_median ovrelta 1)" \
+    -v ok="$(column_median ovrelta 2)" \
+    -v ws="$(cat "$work/bare_web.size")" -v wm="$(column_median bare_web 1)" \
+    -v wk="$(column_median bare_web 2)" \
+    -v ks="$(cat "$work/kestrum.size")" -v km="$(column_median kestrum 1)" \
+    -v kk="$(column_median kestrum 2)" \
+    -v kc="$(cut -d' ' -f3 "$work/kestrum" | sort -n | tail -n 1)" \
+    -v first="$(column_median request 1)" -v second="$(column_median request 2)" \
+    -v first_max="$(cut -d' ' -f1 "$work/request" | sort -n | tail -n 1)" 'BEGIN {
   printf "medians of %d runs in turns; start-up = exec to main window mapped\n\n", runs
-  printf "%-16s %-9s %14s %18s %10s %10s\n", "program", "window", "start-up, ms",
+  printf "%-18s %-9s %14s %18s %10s %10s\n", "program", "window", "start-up, ms",
          "peak memory, KiB", "time ratio", "mem ratio"
-  printf "%-16s %-9s %14.1f %18d\n", "bare Qt window", bs, bm, bk
+  printf "%-18s %-9s %14.1f %18d\n", "bare Qt window", bs, bm, bk
   tr = om / bm; mr = ok / bk
-  printf "%-16s %-9s %14.1f %18d %9.2fx %9.2fx\n", "Ovrelta_online", os, om, ok, tr, mr
-  printf "%-16s %-9s %14.1f %18d %9.2fx %9.2fx\n", "Kestrum", ks, km, kk, km / bm, kk / bk
+  printf "%-18s %-9s %14.1f %18d %9.2fx %9.2fx\n", "Ovrelta_online", os, om, ok, tr, mr
+  printf "%-18s %-9s %14.1f %18d\n", "bare + Qt WebEngine", ws, wm, wk
+  kr = km / wm
+  printf "%-18s %-9s %14.1f %18d %9.2fx %9.2fx\n", "Kestrum", ks, km, kk, kr, kk / wk
   printf "\nOvrelta_online goals: start-up <= 1.30x %s, peak memory <= 1.20x %s\n",
          (tr <= 1.3 ? "met" : "MISSED"), (mr <= 1.2 ? "met" : "MISSED")
-  printf "Kestrum: no goal yet (it comes with the calculation request)\n"
+  printf "Kestrum goals: start-up <= 1.15x the bare window with Qt WebEngine %s; " \
+         "no browser process before the first calculation %s (at most %d seen)\n",
+         (kr <= 1.15 ? "met" : "MISSED"), (kc == 0 ? "met" : "MISSED"), kc
+  printf "\nKestrum, \"Рассчитать\" to the page loaded (loopback service), medians of %d runs:\n",
+         request_runs
+  printf "  first calculation %.1f ms (slowest %.1f ms), second %.1f ms; goal under 1000 ms %s\n",
+         first, first_max, second, (first_max < 1000 ? "met" : "MISSED")
 }'

@@ -4,6 +4,7 @@
 ovrelta_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-webengine-dev
   libgtest-dev zlib1g-dev
   fonts-dejavu-core
   locales

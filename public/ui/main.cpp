@@ -2,11 +2,13 @@
 #include "common/number_parse.h"
 #include "public/ui/globals.h"
 #include "public/ui/main_window.h"
+#include "public/ui/web_engine_browser.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    prepareWebEngine();
     QApplication app(argc, argv);
     setApplicationTitle(publicAppTitle());
     initDecimalSeparatorFromSystem();

@@ -161,15 +161,17 @@ void TMainForm::buildToolbar()
     const CommandToolbar commands = addCommandToolbar(this);
     TBToolbar2 = commands.toolbar;
     TBNew = commands.newItem;
-    // Opening, saving and calculating arrive with the object file and the calculation request.
+    // Opening and saving arrive with the object file.
     TBLoad = commands.load;
     TBSave = commands.save;
     TBXItem1 = commands.calculate;
     TBHelp = commands.help;
     TBExit = commands.exit;
-    const std::pair<QAction*, void (TMainForm::*)()> bound[] = {{TBNew, &TMainForm::TBNewClick},
-                                                                {TBHelp, &TMainForm::TBHelpClick},
-                                                                {TBExit, &TMainForm::TBExitClick}};
+    const std::pair<QAction*, void (TMainForm::*)()> bound[] = {
+        {TBNew, &TMainForm::TBNewClick},
+        {TBXItem1, &TMainForm::TBXItem1Click},
+        {TBHelp, &TMainForm::TBHelpClick},
+        {TBExit, &TMainForm::TBExitClick}};
     for (const auto& [action, handler] : bound)
         connect(action, &QAction::triggered, this,
                 guarded(this, [this, handler = handler] { (this->*handler)(); }));

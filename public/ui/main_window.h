@@ -6,7 +6,9 @@
 // until a command gathers them into TZdanie (the global Zdanie, public/building_record.h). The
 // class chosen in RBFClass decides which input groups are shown; the eight numeric edits share one
 // key handler, Edit1KeyPress, which also moves the focus on Enter. Work-area fitting is
-// public/ui/work_area_fit.h over the pure arithmetic of public/work_area.h.
+// public/ui/work_area_fit.h over the pure arithmetic of public/work_area.h. "Рассчитать" gathers
+// the inputs (public/read_params.h), builds the request (public/calculation_request.h) and shows
+// the service's page in the result window Form4 (public/ui/result_window.h).
 
 #include <QMainWindow>
 
@@ -29,9 +31,14 @@ public:
     ~TMainForm() override;
 
     void NewPar();
+    // Gathers every input into Zdanie; a text that is no number ends it with EConvertError.
+    void ReadParams();
+    // Sends the record to the calculation service and shows its page in Form4, modally.
+    void RequestCalculation();
 
     // Commands and handlers, named after their component and event.
     void TBNewClick();
+    void TBXItem1Click();
     void TBHelpClick();
     void TBExitClick();
     void UpdateGroupsByClass();

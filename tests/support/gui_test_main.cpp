@@ -1,27 +1,6 @@
-#include "common/platform.h"
+#include "support/gui_test_run.h"
 
-#include <QApplication>
-#include <cstdio>
-#include <gtest/gtest.h>
-
-// One headless application for every test of the executable. A box or the shell that a test did
-// not expect is reported instead of waiting for a user who is not there.
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    auto& hooks = platform::hooks();
-    hooks.showError = [](QWidget*, const QString& title, const QString& text) {
-        ADD_FAILURE() << "unexpected error box: " << title.toStdString() << ": "
-                      << text.toStdString();
-    };
-    hooks.askYesNo = [](QWidget*, const QString&, const QString& text) {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return false;
-    };
-    hooks.openDocument = [](const QString& path) {
-        std::fprintf(stderr, "not opened in tests: %s\n", path.toLocal8Bit().constData());
-    };
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return runGuiTests(argc, argv);
 }

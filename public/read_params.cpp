@@ -1,0 +1,43 @@
+#include "public/read_params.h"
+
+#include "common/number_parse.h"
+
+namespace
+{
+
+constexpr long double QpWithoutStatistics = 0.04L;
+constexpr long double RapFixed = 0.9L;
+constexpr long double DetectionFixed = 0.8L; // АПС, СОУЭ and СПДЗ alike
+
+// Items 0 and 1 (equipped as required; not required) both count as working; item 2 as absent.
+long double systemProbability(int item, long double fixed)
+{
+    return item == 0 || item == 1 ? fixed : 0.0L;
+}
+
+} // namespace
+
+void ReadParams(const MainFormInputs& in, TZdanie& record)
+{
+    int scenario = 0;
+    record.NomScen = tryStrToInt(in.LENomScen, scenario) ? scenario : 1;
+    record.FClass = in.RBFClass;
+    record.Par[ParSlot::Qp] =
+        in.RadioGroup1 != 0 || in.QpEdit.isEmpty() ? QpWithoutStatistics : str2r(in.QpEdit);
+    record.Par[ParSlot::Rap] = systemProbability(in.RadioGroup2, RapFixed);
+    // Each field is stored before the next is read: a failure keeps the earlier ones.
+    record.Par[ParSlot::Tf] = str2r(in.LabeledEdit1);
+    record.Par[ParSlot::Tr] = str2r(in.LabeledEdit4);
+    record.Par[ParSlot::Tne] = str2r(in.LabeledEdit6);
+    record.Par[ParSlot::Tbl] = str2r(in.LabeledEdit5);
+    record.Par[ParSlot::Tsk] = str2r(in.LabeledEdit7);
+    record.Ne = str2r(in.Edit_Ne);
+    record.Nneev = str2r(in.Edit_Nneev);
+    record.Par[ParSlot::Robn] = systemProbability(in.RadioGroup3, DetectionFixed);
+    record.Par[ParSlot::Rsoue] = systemProbability(in.RadioGroup4, DetectionFixed);
+    record.Par[ParSlot::Rpdz] = systemProbability(in.RadioGroup5, DetectionFixed);
+    record.Dislocation = in.CBdislocation;
+    record.SredstvaPoj = in.CBsredstvapoj;
+    record.AvarVih = in.CBavarvih;
+    record.PutiEvac = in.CBputievac;
+}

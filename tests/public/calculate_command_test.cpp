@@ -1,0 +1,75 @@
+#include "common/command_guard.h"
+#include "common/labeled_edit.h"
+#include "common/radio_group.h"
+#include "public/ui/globals.h"
+#include "public/ui/main_window.h"
+#include "public/ui/result_window.h"
+#include "support/test_support.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+#include <array>
+
+using namespace Qt::Literals::StringLiterals;
+
+// The real browser is the web tests' concern: nothing here gets as far as making it.
+struct CalculateCommandTest : ::testing::Test {
+    DesktopRecorder desktop;
+    ScopedDecimalSeparator comma{u','};
+    TMainForm form;
+    CalculateCommandTest() { setApplicationTitle(publicAppTitle()); }
+};
+
+TEST_F(CalculateCommandTest, EveryControlLandsInItsField)
+{
+    form.LENomScen->setText(u"12"_s);
+    form.RBFClass->setItemIndex(6);
+    form.QpEdit->setText(u"0,5"_s);
+    const std::pair<LabeledEdit*, QString> texts[] = {
+        {form.LabeledEdit1, u"1"_s}, {form.LabeledEdit4, u"4"_s}, {form.LabeledEdit5, u"5"_s},
+        {form.LabeledEdit7, u"7"_s}, {form.Edit_Ne, u"30"_s},     {form.Edit_Nneev, u"40"_s}};
+    for (const auto& [edit, text] : texts)
+        edit->setText(text);
+    form.LabeledEdit6->setText(u"6"_s);
+    form.RadioGroup2->setItemIndex(2);
+    form.RadioGroup3->setItemIndex(2);
+    form.RadioGroup5->setItemIndex(1);
+    form.CBsredstvapoj->setChecked(true);
+    form.CBputievac->setChecked(true);
+    Zdanie->FireRoomAr = 25.0L;
+
+    form.ReadParams();
+
+    const TZdanie& z = *Zdanie;
+    EXPECT_EQ(z.NomScen, 12);
+    EXPECT_EQ(z.FClass, 6);
+    const std::pair<int, long double> expected[] = {
+        {ParSlot::Qp, 0.5L},    {ParSlot::Rap, 0.0L}, {ParSlot::Tf, 1.0L},  {ParSlot::Tr, 4.0L},
+        {ParSlot::Tne, 6.0L},   {ParSlot::Tbl, 5.0L}, {ParSlot::Tsk, 7.0L}, {ParSlot::Robn, 0.0L},
+        {ParSlot::Rsoue, 0.8L}, {ParSlot::Rpdz, 0.8L}};
+    for (const auto& [slot, value] : expected)
+        EXPECT_EQ(z.Par[slot], value) << "slot " << slot;
+    EXPECT_EQ(z.Ne, 30.0L);
+    EXPECT_EQ(z.Nneev, 40.0L);
+    EXPECT_EQ((std::array<bool, 4>{z.Dislocation, z.SredstvaPoj, z.AvarVih, z.PutiEvac}),
+              (std::array<bool, 4>{false, true, false, true}));
+    EXPECT_EQ(z.FireRoomAr, 25.0L);
+}
+
+TEST_F(CalculateCommandTest, ANumberThatIsNoneStopsBeforeTheRequest)
+{
+    form.LabeledEdit6->setText(u"6"_s);
+    form.LabeledEdit5->setText(u","_s); // read right after LabeledEdit6
+    form.LabeledEdit7->setText(u"7"_s);
+
+    form.TBXItem1->trigger();
+
+    EXPECT_EQ(desktop.errors, QStringList{u"Ovrelta|',' is not a valid floating point value"_s});
+    EXPECT_EQ(Zdanie->Par[ParSlot::Tne], 6.0L);
+    EXPECT_EQ(Zdanie->Par[ParSlot::Tbl], 0.0L);
+    EXPECT_EQ(Zdanie->Par[ParSlot::Tsk], 0.0L);
+    EXPECT_EQ(Form4, nullptr) << "the result window was made, so a request was on its way";
+}

@@ -1,0 +1,135 @@
+#include "public/service_location.h"
+#include "public/ui/main_window.h"
+#include "public/ui/result_window.h"
+#include "public/ui/web_engine_browser.h"
+#include "support/modal.h"
+#include "support/test_support.h"
+
+#include <QAction>
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QWebEnginePage>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+// A calculation service on the loopback interface: records the target of every request and
+// answers the n-th with a page reading "Ответ n".
+class LoopbackService : public QObject
+{
+public:
+    LoopbackService()
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
+        });
+        m_server.listen(QHostAddress::LocalHost);
+    }
+
+    QString location() const
+    {
+        return u"http://127.0.0.1:"_s + QString::number(m_server.serverPort());
+    }
+
+    QStringList requests; // "GET /path?query"
+
+private:
+    void read(QTcpSocket* socket)
+    {
+        QByteArray& buffer = m_pending[socket];
+        buffer += socket->readAll();
+        if (!buffer.contains("\r\n\r\n"))
+            return;
+        const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
+        m_pending.remove(socket);
+        requests << QString::fromLatin1(requestLine.value(0) + ' ' + requestLine.value(1));
+        const QByteArray body =
+            u"<html><body>Ответ %1</body></html>"_s.arg(requests.size()).toUtf8();
+        // Cacheable for an hour: a second answer shows that the browser asked again.
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
+                      "Cache-Control: max-age=3600\r\nConnection: close\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+    QHash<QTcpSocket*, QByteArray> m_pending;
+};
+
+// The text the page shows; empty when the page does not tell in time.
+QString pageText(QWebEnginePage* page)
+{
+    // The answer may come after we stopped waiting for it.
+    auto text = std::make_shared<std::optional<QString>>();
+    page->toPlainText([text](const QString& result) { *text = result; });
+    return QTest::qWaitFor([&] { return text->has_value(); }, 5000) ? **text : QString();
+}
+
+struct ResultWindowTest : ::testing::Test {
+    LoopbackService service;
+    QString savedLocation = calculationServiceLocation();
+    TMainForm form;
+
+    void SetUp() override
+    {
+        setCalculationServiceLocation(service.location());
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    void TearDown() override { setCalculationServiceLocation(savedLocation); }
+
+    // "Рассчитать"; returns what the result window shows once the service's n-th answer is there.
+    QString calculate(int n)
+    {
+        QString shown;
+        whenModal([&](QDialog* dialog) {
+            const QString expected = u"Ответ %1"_s.arg(n);
+            const bool answered = QTest::qWaitFor(
+                [&] {
+                    shown = pageText(Form4->WebBrowser1->page());
+                    return shown == expected;
+                },
+                20000);
+            EXPECT_TRUE(answered) << "the page shows: " << shown.toStdString();
+            dialog->reject();
+        });
+        form.TBXItem1->trigger();
+        return shown;
+    }
+};
+
+const QString FreshQuery =
+    u"GET /Xeb/Xeb_our_f1.php?Qp=0&Rap=0.9&FClass=0&Ne=0&Nneev=0&Kfps=0&Kf=0&Kev=0&Tf=0&Tr=0"
+    u"&Tne=0&Tbl=0&Tsk=0&Robn=0.8&Rsoue=0.8&Rpdz=0.8&Ns=1&FireRoomAr=1"_s;
+
+} // namespace
+
+TEST_F(ResultWindowTest, EachCalculationAsksTheServiceOnceAndShowsItsAnswer)
+{
+    EXPECT_EQ(Form4, nullptr) << "made before the first calculation";
+
+    EXPECT_EQ(calculate(1), u"Ответ 1"_s);
+    ASSERT_NE(Form4, nullptr);
+    EXPECT_EQ(Form4->windowTitle(), u"Результат расчета"_s);
+    EXPECT_EQ(Form4->windowType(), Qt::Tool);
+    EXPECT_EQ(Form4->size(), QSize(513, 294));
+    EXPECT_EQ(Form4->minimumSize(), Form4->maximumSize());
+    EXPECT_EQ(Form4->WebBrowser1->geometry(), Form4->rect());
+    EXPECT_LE((Form4->geometry().center() - form.geometry().center()).manhattanLength(), 2);
+    EXPECT_FALSE(Form4->isVisible());
+
+    // Unchanged inputs: the same address again, answered anew rather than from a cache.
+    EXPECT_EQ(calculate(2), u"Ответ 2"_s);
+    QTest::qWait(300); // anything the page asks for after it has loaded
+    EXPECT_EQ(service.requests, (QStringList{FreshQuery, FreshQuery}));
+    EXPECT_EQ(Form4->WebBrowser1->LocationURL(), service.location() + FreshQuery.mid(4));
+}
