@@ -55,14 +55,19 @@ LabeledEdit::LabeledEdit(const QString& caption, LabelPosition position, QWidget
     : QWidget(parent), m_label(new QLabel(caption, this)), m_edit(new QLineEdit(this))
 {
     m_label->setBuddy(m_edit);
-    QBoxLayout* layout = position == LabelPosition::Left
-                             ? static_cast<QBoxLayout*>(new QHBoxLayout(this))
-                             : static_cast<QBoxLayout*>(new QVBoxLayout(this));
+    const bool beside = position != LabelPosition::Above;
+    QBoxLayout* layout = beside ? static_cast<QBoxLayout*>(new QHBoxLayout(this))
+                                : static_cast<QBoxLayout*>(new QVBoxLayout(this));
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(position == LabelPosition::Left ? 4 : 2);
-    layout->addWidget(m_label);
-    layout->addWidget(m_edit);
-    if (position == LabelPosition::Left)
+    layout->setSpacing(beside ? 4 : 2);
+    if (position == LabelPosition::Right) {
+        layout->addWidget(m_edit);
+        layout->addWidget(m_label);
+    } else {
+        layout->addWidget(m_label);
+        layout->addWidget(m_edit);
+    }
+    if (beside)
         layout->addStretch(1);
     setFocusProxy(m_edit);
 }

@@ -15,7 +15,7 @@ class LabeledEdit : public QWidget
 {
     Q_OBJECT
 public:
-    enum class LabelPosition { Left, Above };
+    enum class LabelPosition { Left, Right, Above };
 
     LabeledEdit(const QString& caption, LabelPosition position, QWidget* parent = nullptr);
 

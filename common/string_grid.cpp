@@ -84,7 +84,13 @@ StringGrid::StringGrid(int colCount, int rowCount, int fixedRows, int fixedCols,
 
     m_kept.resize(colCount);
     connect(model(), &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex&, int first, int last) { restoreKeptRows(first, last); });
+            [this](const QModelIndex&, int first, int last) {
+                restoreKept(first, last, 0, this->columnCount() - 1);
+            });
+    connect(model(), &QAbstractItemModel::columnsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                restoreKept(0, this->rowCount() - 1, first, last);
+            });
     connect(this, &QTableWidget::itemChanged, this, &StringGrid::keepItem);
 
     setColumnCount(colCount);
@@ -127,15 +133,33 @@ void StringGrid::setDefaultRowHeight(int height)
         setRowHeight(r, height);
 }
 
-void StringGrid::restoreKeptRows(int first, int last)
+void StringGrid::setFixedCells(int fixedRows, int fixedCols)
+{
+    m_fixedRows = fixedRows;
+    m_fixedCols = fixedCols;
+    m_restoring = true;
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            if (QTableWidgetItem* cell = item(r, c))
+                cell->setFlags(cellFlags(c, r));
+    m_restoring = false;
+    viewport()->update();
+}
+
+Qt::ItemFlags StringGrid::cellFlags(int col, int row) const
+{
+    return isFixed(col, row) ? Qt::ItemIsEnabled
+                             : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+// Rows and columns that appear show the texts kept for their cells.
+void StringGrid::restoreKept(int firstRow, int lastRow, int firstCol, int lastCol)
 {
     m_restoring = true;
-    for (int r = first; r <= last; ++r) {
-        for (int c = 0; c < columnCount(); ++c) {
+    for (int r = firstRow; r <= lastRow; ++r) {
+        for (int c = firstCol; c <= lastCol; ++c) {
             auto* cell = new QTableWidgetItem(cells(c, r));
-            cell->setFlags(isFixed(c, r)
-                               ? Qt::ItemIsEnabled
-                               : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+            cell->setFlags(cellFlags(c, r));
             setItem(r, c, cell);
         }
     }

@@ -31,6 +31,7 @@ public:
 
     int fixedRows() const { return m_fixedRows; }
     int fixedCols() const { return m_fixedCols; }
+    void setFixedCells(int fixedRows, int fixedCols);
     void setDefaultRowHeight(int height);
     void setDrawCellHandler(DrawCellFn handler) { m_drawCell = std::move(handler); }
     const DrawCellFn& drawCellHandler() const { return m_drawCell; }
@@ -43,7 +44,8 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    void restoreKeptRows(int first, int last);
+    void restoreKept(int firstRow, int lastRow, int firstCol, int lastCol);
+    Qt::ItemFlags cellFlags(int col, int row) const;
     void keepItem(QTableWidgetItem* item);
     QString& kept(int col, int row);
     bool isFixed(int col, int row) const { return row < m_fixedRows || col < m_fixedCols; }

@@ -9,6 +9,8 @@
 #include "common/radio_group.h"
 #include "common/window_routines.h"
 #include "public/key_filters.h"
+#include "public/ui/evacuation_start_dialog.h"
+#include "public/ui/fire_frequency_dialog.h"
 #include "public/ui/globals.h"
 #include "public/ui/work_area_fit.h"
 
@@ -161,17 +163,15 @@ void TMainForm::buildToolbar()
     const CommandToolbar commands = addCommandToolbar(this);
     TBToolbar2 = commands.toolbar;
     TBNew = commands.newItem;
-    // Opening and saving arrive with the object file.
     TBLoad = commands.load;
     TBSave = commands.save;
     TBXItem1 = commands.calculate;
     TBHelp = commands.help;
     TBExit = commands.exit;
     const std::pair<QAction*, void (TMainForm::*)()> bound[] = {
-        {TBNew, &TMainForm::TBNewClick},
-        {TBXItem1, &TMainForm::TBXItem1Click},
-        {TBHelp, &TMainForm::TBHelpClick},
-        {TBExit, &TMainForm::TBExitClick}};
+        {TBNew, &TMainForm::TBNewClick},   {TBLoad, &TMainForm::TBLoadClick},
+        {TBSave, &TMainForm::TBSaveClick}, {TBXItem1, &TMainForm::TBXItem1Click},
+        {TBHelp, &TMainForm::TBHelpClick}, {TBExit, &TMainForm::TBExitClick}};
     for (const auto& [action, handler] : bound)
         connect(action, &QAction::triggered, this,
                 guarded(this, [this, handler = handler] { (this->*handler)(); }));
@@ -255,6 +255,7 @@ void TMainForm::buildInputs(QWidget* column)
     QpEdit->setProperty(TagProperty, 2);
     BitBtn1 = tableButton(column);
     new OverFirstItem(RadioGroup1, QpEdit, BitBtn1);
+    connect(BitBtn1, &QPushButton::clicked, this, guarded(this, [this] { BitBtn1Click(); }));
 
     for (RadioGroup* group :
          {RBFClass, RadioGroup1, RadioGroup2, RadioGroup5, RadioGroup3, RadioGroup4})
@@ -286,6 +287,7 @@ void TMainForm::buildEvacuationGroups(QWidget* column)
     alignEdit(Label1, LabeledEdit6);
     Label1->setBuddy(LabeledEdit6);
     BitBtn2 = tableButton(GroupBox1);
+    connect(BitBtn2, &QPushButton::clicked, this, guarded(this, [this] { BitBtn2Click(); }));
     LabeledEdit7 =
         numericEdit(u"Время существования скопления людей на участках пути, мин  "_s, 7, GroupBox1);
     for (LabeledEdit* edit : {LabeledEdit1, LabeledEdit4, LabeledEdit5, LabeledEdit7})
@@ -416,6 +418,20 @@ void TMainForm::Edit1KeyPress(QLineEdit* sender, QChar& key)
         return;
     }
     key = numericEditKey(key, sender->text(), decimalSeparator());
+}
+
+void TMainForm::BitBtn1Click()
+{
+    if (ODlg1)
+        ODlg1->exec();
+    // Either way the fire frequency is taken from the statistics.
+    RadioGroup1->setItemIndex(0);
+}
+
+void TMainForm::BitBtn2Click()
+{
+    if (ODlg2)
+        ODlg2->exec();
 }
 
 QLineEdit* TMainForm::enterTarget(const QLineEdit* sender) const

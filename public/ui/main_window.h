@@ -9,11 +9,18 @@
 // public/ui/work_area_fit.h over the pure arithmetic of public/work_area.h. "Рассчитать" gathers
 // the inputs (public/read_params.h), builds the request (public/calculation_request.h) and shows
 // the service's page in the result window Form4 (public/ui/result_window.h).
+//
+// "Сохранить" gathers the inputs into Zdanie (ReadParams over public/read_params.h) and writes
+// them with the record as an object file (public/object_file.h); "Открыть" reads a whole file
+// first and only then puts it into the record, the controls and ODlg2's area edit
+// (public/ui/object_commands.cpp). The two buttons "Взять значение из таблицы" open the table
+// dialogs ODlg1 and ODlg2 (public/ui/fire_frequency_dialog.h, evacuation_start_dialog.h).
 
 #include <QMainWindow>
 
 class QAction;
 class QCheckBox;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -39,6 +46,12 @@ public:
     // Commands and handlers, named after their component and event.
     void TBNewClick();
     void TBXItem1Click();
+    void TBLoadClick();
+    void TBSaveClick();
+    // Writes the file Zdanie->FileName from the record and the window.
+    void SaveObject();
+    // Reads the file Zdanie->FileName; applies nothing unless the whole file reads.
+    void LoadObject();
     void TBHelpClick();
     void TBExitClick();
     void UpdateGroupsByClass();
@@ -46,6 +59,8 @@ public:
     // For each character typed into one of the numeric edits (Backspace as '\b', Enter as '\r'):
     // key may become the decimal separator or QChar(), which types nothing.
     void Edit1KeyPress(QLineEdit* sender, QChar& key);
+    void BitBtn1Click();
+    void BitBtn2Click();
 
     QString statusText() const;
     void setStatusText(const QString& text);
@@ -86,6 +101,9 @@ public:
     QCheckBox* CBavarvih = nullptr;
     QCheckBox* CBputievac = nullptr;
     QLabel* StatusBar1Panel = nullptr;
+    // The object file's dialogs, made when first shown.
+    QFileDialog* OpenDialog1();
+    QFileDialog* SaveDialog2();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,4 +117,7 @@ private:
     void bindNumericEdits();
     void setTabOrderOfInputs();
     QLineEdit* enterTarget(const QLineEdit* sender) const;
+
+    QFileDialog* m_openDialog1 = nullptr;
+    QFileDialog* m_saveDialog2 = nullptr;
 };

@@ -116,6 +116,25 @@ TEST(StringGrid, FixedCellsAreNotEditable)
     EXPECT_FALSE(grid.item(4, 0)->flags() & Qt::ItemIsEditable);
 }
 
+TEST(StringGrid, ColumnsThatAppearShowTheirTextsAndFixedCellsFollowTheCounts)
+{
+    StringGrid grid(1, 3, 1, 0);
+    grid.setCells(2, 1, u"later"_s);
+    grid.setColumnCount(3);
+    ASSERT_NE(grid.item(1, 2), nullptr);
+    EXPECT_EQ(grid.item(1, 2)->text(), u"later"_s);
+    EXPECT_TRUE(grid.item(1, 0)->flags() & Qt::ItemIsEditable);
+
+    grid.setFixedCells(0, 1);
+    EXPECT_EQ(grid.fixedRows(), 0);
+    EXPECT_EQ(grid.fixedCols(), 1);
+    EXPECT_FALSE(grid.item(1, 0)->flags() & Qt::ItemIsSelectable);
+    EXPECT_TRUE(grid.item(0, 2)->flags() & Qt::ItemIsSelectable);
+    grid.setRowCount(4);
+    EXPECT_FALSE(grid.item(3, 0)->flags() & Qt::ItemIsSelectable);
+    EXPECT_EQ(grid.cells(2, 1), u"later"_s);
+}
+
 TEST(ValueListEditor, KeysFixedValuesEditable)
 {
     ValueListEditor list(u"Здание"_s, u"Площадь"_s);

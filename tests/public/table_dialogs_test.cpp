@@ -1,0 +1,166 @@
+#include "common/labeled_edit.h"
+#include "common/radio_group.h"
+#include "kestrum_window.h"
+#include "public/ui/table_grid.h"
+#include "support/modal.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+struct TableDialogsTest : KestrumWindow {
+    void SetUp() override { start(); }
+
+    // Opens a dialog by its button and acts while it is shown; act must close it.
+    void open(QPushButton* button, const std::function<void()>& act)
+    {
+        whenModal([act](QDialog* dialog) {
+            // As the desktop does when a dialog opens: it becomes the active window.
+            dialog->activateWindow();
+            EXPECT_TRUE(
+                QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+            act();
+        });
+        button->click();
+    }
+
+    static void clickCell(TableDialog& dialog, int col, int row)
+    {
+        TableGrid* grid = dialog.StringGrid1;
+        const QRect cell = grid->visualRect(grid->model()->index(row, col));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+};
+
+struct NoTablesTest : KestrumWindow {
+    void SetUp() override { start(false); }
+};
+
+} // namespace
+
+TEST_F(TableDialogsTest, TablesShapeTheGrids)
+{
+    EXPECT_TRUE(desktop.errors.isEmpty());
+    // ODlg1: columns share the width inside the grid's frame, less 1 each.
+    TableGrid* grid1 = dlg1->StringGrid1;
+    EXPECT_EQ(grid1->columnCount(), 2);
+    EXPECT_EQ(grid1->rowCount(), 3);
+    EXPECT_EQ(grid1->fixedRows() + grid1->fixedCols(), 2);
+    for (int c = 0; c < 2; ++c)
+        EXPECT_EQ(grid1->columnWidth(c), (600 - 2 * grid1->frameWidth()) / 2 - 1);
+    // ODlg2: a quarter of the width per column, whatever their count; no empty last row.
+    TableGrid* grid2 = dlg2->StringGrid1;
+    EXPECT_EQ(grid2->columnCount(), 3);
+    EXPECT_EQ(grid2->rowCount(), 2);
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(grid2->columnWidth(c), (588 - 2 * grid2->frameWidth()) / 4);
+}
+
+TEST_F(TableDialogsTest, FrequencyTableSelection)
+{
+    form.RadioGroup1->setItemIndex(1);
+    // Opened and confirmed at once: the first data cell, never the heading of the focused grid.
+    open(form.BitBtn1, [&dialog = *dlg1] {
+        EXPECT_EQ(QApplication::focusWidget(), dialog.StringGrid1);
+        QTest::keyClick(dialog.StringGrid1, Qt::Key_Return);
+    });
+    EXPECT_EQ(form.QpEdit->text(), u"0,0116"_s);
+    EXPECT_EQ(form.RadioGroup1->itemIndex(), 0);
+
+    // Headings take no clicks; a cell chosen and then cancelled is remembered.
+    form.RadioGroup1->setItemIndex(1);
+    open(form.BitBtn1, [&dialog = *dlg1] {
+        clickCell(dialog, 0, 2);
+        clickCell(dialog, 1, 0);
+        EXPECT_FALSE(dialog.CellSelected);
+        clickCell(dialog, 1, 2);
+        dialog.CancelBtn->click();
+    });
+    EXPECT_EQ(form.QpEdit->text(), u"0,0116"_s);
+    EXPECT_EQ(form.RadioGroup1->itemIndex(), 0); // cancelled, still the statistics
+    open(form.BitBtn1, [&dialog = *dlg1] { dialog.OKBtn->click(); });
+    EXPECT_EQ(form.QpEdit->text(), u"0,0203"_s);
+
+    // Keys select as they move, but never onto a heading.
+    open(form.BitBtn1, [&dialog = *dlg1] {
+        clickCell(dialog, 1, 1);
+        QTest::keyClick(dialog.StringGrid1, Qt::Key_Up);
+        QTest::keyClick(dialog.StringGrid1, Qt::Key_Left);
+        EXPECT_EQ(std::pair(dialog.SelCol, dialog.SelRow), std::pair(1, 1));
+        QTest::keyClick(dialog.StringGrid1, Qt::Key_Down);
+        EXPECT_EQ(std::pair(dialog.SelCol, dialog.SelRow), std::pair(1, 2));
+        dialog.CancelBtn->click();
+    });
+}
+
+TEST_F(TableDialogsTest, StartTimeFromTheAreaOfTheRoomOfFireOrigin)
+{
+    ScopedDecimalSeparator comma(u',');
+    struct Case {
+        QString text;
+        long double area;
+        QString shown;
+    };
+    const Case cases[] = {{u"1"_s, 1.0L, u"0,084"_s},
+                          {u"100"_s, 100.0L, u"0,1"_s},
+                          {u"250"_s, 250.0L, u"0,125"_s},
+                          {u"0"_s, 1.0L, u"0,084"_s},
+                          {QString(), 1.0L, u"0,084"_s},
+                          {u"2.5"_s, 1.0L, u"0,084"_s}}; // pasted: the locale's separator only
+    for (const Case& c : cases) {
+        open(form.BitBtn2, [&c, &dialog = *dlg2] {
+            if (c.text != u"1"_s)
+                dialog.CB->setChecked(true);
+            dialog.LabeledEdit1->setText(c.text);
+            dialog.OKBtn->click();
+        });
+        EXPECT_EQ(form.LabeledEdit6->text(), c.shown) << c.text.toStdString();
+        EXPECT_EQ(Zdanie->FireRoomAr, c.area) << c.text.toStdString();
+    }
+
+    // A ticked box wins over a selected cell; the area edit takes digits and one separator.
+    open(form.BitBtn2, [&dialog = *dlg2] {
+        EXPECT_TRUE(dialog.CB->isChecked()); // the area edit was left at "2.5"
+        dialog.CB->click();
+        clickCell(dialog, 2, 1);
+        dialog.CB->click();
+        EXPECT_FALSE(dialog.StringGrid1->isEnabled());
+        dialog.LabeledEdit1->edit()->clear();
+        QTest::keyClicks(dialog.LabeledEdit1->edit(), u"4x0.-5,"_s);
+        EXPECT_EQ(dialog.LabeledEdit1->text(), u"40,5"_s);
+        dialog.OKBtn->click();
+    });
+    EXPECT_EQ(form.LabeledEdit6->text(), u"0,09"_s);
+    EXPECT_EQ(Zdanie->FireRoomAr, 40.5L);
+
+    // Opened again, the box is ticked; clearing it brings back "1" and the grid.
+    open(form.BitBtn2, [&dialog = *dlg2] {
+        EXPECT_TRUE(dialog.CB->isChecked());
+        EXPECT_FALSE(dialog.StringGrid1->isEnabled());
+        dialog.CB->click();
+        EXPECT_EQ(dialog.LabeledEdit1->text(), u"1"_s);
+        EXPECT_TRUE(dialog.StringGrid1->isEnabled());
+        clickCell(dialog, 2, 1);
+        dialog.OKBtn->click();
+    });
+    EXPECT_EQ(form.LabeledEdit6->text(), u"6,0"_s);
+}
+
+TEST_F(NoTablesTest, MissingTableFilesAreReportedAndStartUpGoesOn)
+{
+    EXPECT_EQ(desktop.errors,
+              QStringList({u"Ovrelta|File not found"_s, u"Ovrelta|File not found"_s}));
+    // The design grids stay, empty; "Готово" then takes an empty text.
+    EXPECT_EQ(dlg1->StringGrid1->rowCount(), 4);
+    EXPECT_EQ(dlg2->StringGrid1->rowCount(), 4);
+    whenModal([](QDialog* dialog) { static_cast<TableDialog*>(dialog)->OKBtn->click(); });
+    form.BitBtn1->click();
+    EXPECT_EQ(form.QpEdit->text(), QString());
+}

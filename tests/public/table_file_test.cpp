@@ -1,0 +1,134 @@
+#include "common/number_parse.h"
+#include "common/platform.h"
+#include "public/table_file.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+// What the reader put, in the order it put it; -1: never set.
+struct RecordedTable : TableSink {
+    int cols = -1;
+    int rows = -1;
+    std::map<std::pair<int, int>, QString> cells; // (col, row)
+    int cellsPut = 0;
+
+    void setColCount(int count) override { cols = count; }
+    void setRowCount(int count) override { rows = count; }
+    void setCell(int col, int row, const QString& text) override
+    {
+        cells[{col, row}] = text;
+        ++cellsPut;
+    }
+    QString cell(int col, int row) const
+    {
+        const auto found = cells.find({col, row});
+        return found == cells.end() ? u"(never put)"_s : found->second;
+    }
+};
+
+// The error text, or nothing when the table loaded.
+std::optional<QString> load(RecordedTable& table, const QByteArray& bytes)
+{
+    try {
+        loadTable(table, bytes);
+    } catch (const ETableFileError& e) {
+        return e.message();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(TableFile, CountLines)
+{
+    const QString invalid = u"Invalid numeric input"_s;
+    struct Case {
+        QByteArray bytes;
+        int cols;
+        int rows;
+        QString error; // empty: loads
+    };
+    const Case cases[] = {
+        {"2\r\n3\r\n", 2, 3, {}},
+        {"  4 columns\n\t5\tand notes\n", 4, 5, {}},
+        {"+3\n007\n", 3, 7, {}},
+        {"0\n-3\n", 1, 1, {}}, // below 1 counts as 1
+        {"", 1, 1, {}},        // the file ends before either count
+        {"3\x1A\n4\n", 3, 1, {}},
+        {"1000\n100\n", 1000, 100, {}},
+        {"12abc\n1\n", -1, -1, invalid},
+        {"\n3\n", -1, -1, invalid}, // an empty count line
+        {"  \n", -1, -1, invalid},
+        {"2,5\n1\n", -1, -1, invalid},
+        {"2\n3x\n", 2, -1, invalid}, // the column count stays set
+        {"2000000000\n1\n", -1, -1, invalid},
+        {"99999999999999999999999\n1\n", -1, -1, invalid},
+        {"1000\n101\n", 1000, -1, invalid}, // more than 100000 cells
+    };
+    for (const Case& c : cases) {
+        RecordedTable table;
+        const std::optional<QString> error = load(table, c.bytes);
+        EXPECT_EQ(error.value_or(QString()), c.error) << c.bytes.toStdString();
+        EXPECT_EQ(table.cols, c.cols) << c.bytes.toStdString();
+        EXPECT_EQ(table.rows, c.rows) << c.bytes.toStdString();
+        if (!error) {
+            EXPECT_EQ(table.cellsPut, c.cols * c.rows) << c.bytes.toStdString();
+        }
+    }
+}
+
+TEST(TableFile, CellsColumnByColumnWholeLines)
+{
+    RecordedTable table;
+    // 3 columns × 3 rows: LF alone ends a line too, a CR elsewhere is text, code page 1251;
+    // column 2 is cut short by Ctrl-Z and stays empty, whatever follows.
+    ASSERT_FALSE(load(table, "3\r\n3\r\n\xCF\xEB\xEE\xF9\xE0\xE4\xFC\r\n r1 \nr2\r\n"
+                             "B\r\n\r\nv\rw\r\nh2\x1Av2\r\nv3\r\n"));
+    EXPECT_EQ(table.cell(0, 0), u"Площадь"_s);
+    EXPECT_EQ(table.cell(0, 1), u" r1 "_s);
+    EXPECT_EQ(table.cell(0, 2), u"r2"_s);
+    EXPECT_EQ(table.cell(1, 0), u"B"_s);
+    EXPECT_EQ(table.cell(1, 1), QString());
+    EXPECT_EQ(table.cell(1, 2), u"v\rw"_s);
+    EXPECT_EQ(table.cell(2, 0), u"h2"_s);
+    EXPECT_EQ(table.cell(2, 1), QString());
+    EXPECT_EQ(table.cell(2, 2), QString());
+}
+
+// The tables delivered beside the program: every value goes into an edit as a number, and the
+// headings name the edition the values come from.
+TEST(TableFile, DeliveredTablesHoldNumbersAndNameTheirEdition)
+{
+    ScopedDecimalSeparator comma(u',');
+    struct Case {
+        const char* name;
+        int cols;
+        int rows;
+        int valueCol;
+        QString edition;
+    };
+    const Case cases[] = {{"table2.rrt", 2, 9, 1, u"№ 632"_s},
+                          {"table1.rrt", 3, 2, 2, u"№ 1140"_s}};
+    for (const Case& c : cases) {
+        RecordedTable table;
+        LoadStringGrid(table, platform::programFolder() + QString::fromLatin1(c.name));
+        EXPECT_EQ(table.cols, c.cols) << c.name;
+        EXPECT_EQ(table.rows, c.rows) << c.name;
+        EXPECT_TRUE(table.cell(c.valueCol, 0).contains(c.edition)) << c.name;
+        for (int row = 1; row < table.rows; ++row) {
+            const QString value = table.cell(c.valueCol, row);
+            long double number = 0.0L;
+            EXPECT_TRUE(textToFloat(value, number) && number > 0.0L)
+                << c.name << " row " << row << ": " << value.toStdString();
+            EXPECT_FALSE(table.cell(0, row).isEmpty()) << c.name << " row " << row;
+        }
+    }
+}
