@@ -1,6 +1,7 @@
 // The main window's parameters-file commands: the window moves values between its controls and
 // ObjectParameters; industrial/parameters_file reads and writes the file.
 
+#include "common/file_dialogs.h"
 #include "common/labeled_edit.h"
 #include "common/radio_group.h"
 #include "common/string_grid.h"
@@ -17,25 +18,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-QFileDialog* makeFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode)
-{
-    auto* dialog = new QFileDialog(parent, title);
-    dialog->setAcceptMode(mode);
-    // The open dialog takes a name that does not exist; loading then reports it.
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    dialog->setNameFilter(u"Объекты программы (*.rri)"_s);
-    dialog->setDefaultSuffix(u"rri"_s);
-    return dialog;
-}
-
-// The chosen path, or an empty text when the dialog was cancelled.
-QString choosePath(QFileDialog* dialog)
-{
-    if (dialog->exec() != QDialog::Accepted)
-        return QString();
-    return dialog->selectedFiles().value(0);
-}
+const QString ParametersFilter = u"Объекты программы (*.rri)"_s;
 
 // The protection-system groups in file order: АПС, СОУЭ, АУПТ, СПДЗ.
 std::array<RadioGroup*, 4> systemGroups(const TForm1& form)
@@ -48,16 +31,16 @@ std::array<RadioGroup*, 4> systemGroups(const TForm1& form)
 QFileDialog* TForm1::openDialog1()
 {
     if (!m_openDialog1)
-        m_openDialog1 =
-            makeFileDialog(this, u"Загрузить параметры объекта"_s, QFileDialog::AcceptOpen);
+        m_openDialog1 = makeFileDialog(this, u"Загрузить параметры объекта"_s,
+                                       QFileDialog::AcceptOpen, ParametersFilter, u"rri"_s);
     return m_openDialog1;
 }
 
 QFileDialog* TForm1::saveDialog2()
 {
     if (!m_saveDialog2)
-        m_saveDialog2 =
-            makeFileDialog(this, u"Сохранить параметры объекта"_s, QFileDialog::AcceptSave);
+        m_saveDialog2 = makeFileDialog(this, u"Сохранить параметры объекта"_s,
+                                       QFileDialog::AcceptSave, ParametersFilter, u"rri"_s);
     return m_saveDialog2;
 }
 
