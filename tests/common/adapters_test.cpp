@@ -3,6 +3,7 @@
 #include "common/string_grid.h"
 #include "common/value_list_editor.h"
 
+#include "support/test_support.h"
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,9 +67,7 @@ TEST(StringGrid, KeepsTextsOfHiddenRows)
 TEST(StringGrid, KeepsWhatTheUserTyped)
 {
     StringGrid grid(2, 3, 1, 1);
-    grid.show();
-    grid.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    showActive(grid);
     grid.setFocus();
     grid.setCurrentCell(1, 1);
     QTest::keyClick(&grid, Qt::Key_4); // opens the cell editor
@@ -90,9 +89,7 @@ TEST(StringGrid, CommitOpenEditorStoresWhatIsTyped)
     ValueListEditor list(u"Здание"_s, u"Площадь"_s);
     list.setKeys({u"one"_s, u"two"_s});
     const auto typeInto = [](QAbstractItemView& view, int row, int col) {
-        view.show();
-        view.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        showActive(view);
         view.setFocus();
         view.setCurrentIndex(view.model()->index(row, col));
         // The list opens its editor on the move already; the grid on the first key.
@@ -174,9 +171,7 @@ TEST(RadioGroup, ArrowKeysMoveTheChoice)
 {
     RadioGroup group(u"Группа"_s, {u"a"_s, u"b"_s, u"c"_s});
     group.setItemIndex(0);
-    group.show();
-    group.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&group));
+    showActive(group);
     group.button(0)->setFocus();
     QSignalSpy spy(&group, &RadioGroup::itemIndexChanged);
     QTest::keyClick(group.button(0), Qt::Key_Down);

@@ -1,6 +1,7 @@
 #include "common/key_filter.h"
 #include "common/string_grid.h"
 
+#include "support/test_support.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -59,9 +60,7 @@ TEST(KeyFilter, GridFiltersTheStartingKeyAndTheEditor)
         seen << QString(key) + u'|' + text;
         return sample(key, text);
     });
-    grid.show();
-    grid.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    showActive(grid);
     grid.setFocus();
     grid.setCurrentCell(1, 1);
     QTest::keyClick(&grid, Qt::Key_A); // refused: no editor opens

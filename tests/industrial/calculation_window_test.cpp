@@ -64,9 +64,7 @@ struct CalculationWindow : ::testing::Test {
     void SetUp() override
     {
         setApplicationTitle(industrialAppTitle());
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        showActive(form);
     }
 
     void addPoint(const QString& exit, const QString& evac, const QString& block,

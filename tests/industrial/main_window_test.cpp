@@ -78,12 +78,7 @@ void typeIntoCell(StringGrid* grid, int col, int row, const QString& keys)
 struct MainWindowTest : ::testing::Test {
     DesktopRecorder desktop;
     TForm1 form;
-    void SetUp() override
-    {
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
+    void SetUp() override { showActive(form); }
 };
 
 } // namespace

@@ -22,19 +22,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 struct ParametersCommandsTest : ::testing::Test {
     DesktopRecorder desktop;
     QTemporaryDir dir;
@@ -43,9 +30,7 @@ struct ParametersCommandsTest : ::testing::Test {
     void SetUp() override
     {
         setApplicationTitle(industrialAppTitle());
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        showActive(form);
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -71,7 +56,7 @@ struct ParametersCommandsTest : ::testing::Test {
         Zdanie->FileName = path(u"snapshot.rri"_s);
         form.SaveParameters();
         Zdanie->FileName = saved;
-        return contentsOf(path(u"snapshot.rri"_s));
+        return fileContents(path(u"snapshot.rri"_s));
     }
 };
 
@@ -83,7 +68,7 @@ TEST_F(ParametersCommandsTest, FreshObjectSavesThe32Lines)
     const QByteArray expected = "0\r\n0\r\n0\r\n10\r\n" + QByteArray("0\r\n").repeated(9) +
                                 "1\r\n0\r\n0\r\n2\r\n" + QByteArray("\r\n").repeated(6) +
                                 QByteArray("0\r\n").repeated(9);
-    EXPECT_EQ(contentsOf(path(u"object.rri"_s)), expected);
+    EXPECT_EQ(fileContents(path(u"object.rri"_s)), expected);
     EXPECT_EQ(expected.size(), 91);
     EXPECT_EQ(form.statusText(), u"Параметры сохранены в: "_s + path(u"object.rri"_s));
     EXPECT_EQ(Zdanie->FileName, path(u"object.rri"_s));
@@ -171,7 +156,7 @@ TEST_F(ParametersCommandsTest, FailedCommandsChangeNothing)
             << desktop.errors.at(0).toStdString();
         EXPECT_EQ(snapshot(), before);
         EXPECT_EQ(form.statusText(), u"before"_s);
-        EXPECT_EQ(contentsOf(path(u"old.rri"_s)), "old\r\n");
+        EXPECT_EQ(fileContents(path(u"old.rri"_s)), "old\r\n");
         EXPECT_TRUE(UiReady);
     }
 

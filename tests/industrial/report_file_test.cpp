@@ -19,19 +19,6 @@ namespace
 
 const QByteArray Report = "{\\rtf1 report}";
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QString name(int n)
 {
     return u"temp"_s + QString::number(n) + u".rtf"_s;
@@ -69,10 +56,10 @@ TEST(ReportFile, NextFreeNameAndPlantedFilesUntouched)
 
         const QString path = WriteReportFile(folder, c.drawn, Report);
         EXPECT_EQ(path, folder + name(c.expected));
-        EXPECT_EQ(contents(path), Report);
-        EXPECT_EQ(contents(d.filePath(u"target"_s)), "theirs");
+        EXPECT_EQ(fileContents(path), Report);
+        EXPECT_EQ(fileContents(d.filePath(u"target"_s)), "theirs");
         for (const int n : c.files)
-            EXPECT_EQ(contents(d.filePath(name(n))), "theirs");
+            EXPECT_EQ(fileContents(d.filePath(name(n))), "theirs");
         EXPECT_FALSE(QFileInfo::exists(d.filePath(u"nowhere"_s)));
     }
 }
@@ -88,8 +75,8 @@ TEST(ReportFile, AllNamesTakenByLinksLeavesTheirTargetUnchanged)
     const QString path = WriteReportFile(dir.path() + u'/', 42, Report);
     EXPECT_EQ(path, d.filePath(name(42)));
     EXPECT_FALSE(QFileInfo(path).isSymLink());
-    EXPECT_EQ(contents(path), Report);
-    EXPECT_EQ(contents(d.filePath(u"target"_s)), "theirs");
+    EXPECT_EQ(fileContents(path), Report);
+    EXPECT_EQ(fileContents(d.filePath(u"target"_s)), "theirs");
     EXPECT_TRUE(QFileInfo(d.filePath(name(41))).isSymLink());
 }
 
@@ -108,7 +95,7 @@ TEST(ReportFile, SavedInTempDirAndOpened)
     ASSERT_TRUE(m.hasMatch()) << path.toStdString();
     EXPECT_LT(m.captured(1).toInt(), 255);
     EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(dir.path()).absoluteFilePath());
-    const QByteArray bytes = contents(path);
+    const QByteArray bytes = fileContents(path);
     EXPECT_TRUE(bytes.startsWith(RtfBytes(text) + "{\\fs20\\lang1033")) << bytes.constData();
     EXPECT_TRUE(bytes.endsWith("\\insrsid14287006\\charrsid14287006 \\par }}"));
 }

@@ -50,9 +50,7 @@ struct KestrumWindow : ::testing::Test {
         const QString folder = dir.path() + QLatin1Char('/');
         dlg1 = new TODlg1(&form, folder);
         dlg2 = new TODlg2(&form, folder);
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        showActive(form);
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }

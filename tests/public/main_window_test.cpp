@@ -28,12 +28,7 @@ const QString Caption = u"Ovrelta: расчет пожарного риска (�
 struct KestrumWindowTest : ::testing::Test {
     DesktopRecorder desktop;
     TMainForm form;
-    void SetUp() override
-    {
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
+    void SetUp() override { showActive(form); }
 
     // The groups shown in the scroll box, top to bottom.
     std::vector<QWidget*> shownGroups() const

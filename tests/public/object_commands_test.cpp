@@ -16,19 +16,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 struct ObjectCommandsTest : KestrumWindow {
     void SetUp() override { start(); }
 
@@ -102,8 +89,8 @@ TEST_F(ObjectCommandsTest, FreshStartSavesThe280BytesOfTheFormat)
     const QByteArray p09 = QByteArray::fromHex("66666666666666E6FE3F");
     const QByteArray p08 = QByteArray::fromHex("CDCCCCCCCCCCCCCCFE3F");
     const QString saved = path(u"object.rro"_s); // the default suffix
-    EXPECT_EQ(contentsOf(saved), zero + zero + p09 + zero.repeated(8) + p08 + p08 + p08 + one +
-                                     zero.repeated(4) + one + zero.repeated(8));
+    EXPECT_EQ(fileContents(saved), zero + zero + p09 + zero.repeated(8) + p08 + p08 + p08 + one +
+                                       zero.repeated(4) + one + zero.repeated(8));
     EXPECT_EQ(form.statusText(), u"Параметры сохранены в: "_s + saved);
     EXPECT_TRUE(desktop.errors.isEmpty());
 }
@@ -266,7 +253,7 @@ TEST_F(ObjectCommandsTest, FailedSavesSayWhyAndKeepTheOldFiles)
     EXPECT_TRUE(desktop.errors.at(0).startsWith(u"Ovrelta|Не удалось сохранить файл «"_s + target +
                                                 u"»: "_s))
         << desktop.errors.at(0).toStdString();
-    EXPECT_EQ(contentsOf(path(u"parent"_s)), QByteArray("a regular file"));
+    EXPECT_EQ(fileContents(path(u"parent"_s)), QByteArray("a regular file"));
 
     // A text that is no number ends the save before the file is touched.
     ScopedDecimalSeparator comma(u',');
@@ -275,6 +262,6 @@ TEST_F(ObjectCommandsTest, FailedSavesSayWhyAndKeepTheOldFiles)
     form.LabeledEdit4->setText(u","_s);
     runWithName(form.TBSave, path(u"kept.rro"_s));
     EXPECT_EQ(desktop.errors, QStringList({u"Ovrelta|',' is not a valid floating point value"_s}));
-    EXPECT_EQ(contentsOf(path(u"kept.rro"_s)), QByteArray("old contents"));
+    EXPECT_EQ(fileContents(path(u"kept.rro"_s)), QByteArray("old contents"));
     EXPECT_EQ(form.statusText(), u"before"_s);
 }

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
 #include <ostream>
 
 // Readable QString values in failure messages.
@@ -84,3 +87,25 @@ public:
 private:
     platform::Hooks m_saved;
 };
+
+// The bytes of a file, or a marker that no file content can equal.
+inline QByteArray fileContents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Shows a window and waits until it is the active one, as it is when the user works in it.
+inline void showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
