@@ -1,13 +1,13 @@
 #include "industrial/parameters_file.h"
 
 #include "common/cp1251.h"
+#include "common/file_write.h"
 #include "common/number_parse.h"
 #include "industrial/building_record.h"
 #include "industrial/device_list.h"
 #include "industrial/formatters.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -220,12 +220,7 @@ ObjectParameters decodeParameters(const QByteArray& bytes)
 
 void writeParametersFile(const QString& path, const ObjectParameters& parameters)
 {
-    const QByteArray bytes = encodeParameters(parameters);
-    QSaveFile file(path);
-    // Never write over the old file in place: a failure would lose it.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EFileError::cannotSave(path, file.errorString());
+    saveFileAtomically(path, encodeParameters(parameters));
 }
 
 ObjectParameters readParametersFile(const QString& path)

@@ -1,6 +1,7 @@
 #include "industrial/report_file.h"
 
 #include "common/errors.h"
+#include "common/file_write.h"
 #include "common/platform.h"
 #include "industrial/rtf_text.h"
 
@@ -59,10 +60,11 @@ QString WriteReportFile(const QString& folder, int drawn, const QByteArray& byte
         if (!file.remove() || !file.open(newFile))
             cannotWrite(file.fileName(), file.errorString());
     }
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    QString reason = writeAllFlushed(file, bytes);
     file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+    if (reason.isEmpty() && file.error() != QFileDevice::NoError)
+        reason = file.errorString();
+    if (!reason.isEmpty()) {
         file.remove();
         cannotWrite(file.fileName(), reason);
     }

@@ -1,10 +1,10 @@
 #include "public/object_file.h"
 
 #include "common/errors.h"
+#include "common/file_write.h"
 #include "public/extended80.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 #include <limits>
 
@@ -117,12 +117,7 @@ StoredObject decodeObject(const QByteArray& bytes)
 
 void writeObjectFile(const QString& path, const StoredObject& object)
 {
-    const QByteArray bytes = encodeObject(object);
-    QSaveFile file(path);
-    // Never write over the old file in place: a failure would lose it.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EFileError::cannotSave(path, file.errorString());
+    saveFileAtomically(path, encodeObject(object));
 }
 
 StoredObject readObject(QFileDevice& file, const QString& path)

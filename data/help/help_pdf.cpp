@@ -1,5 +1,8 @@
 // Renders a Markdown help text to the PDF delivered beside a program.
 // Run by the build (offscreen platform): help_pdf SOURCE.md OUTPUT.pdf
+#include "common/errors.h"
+#include "common/file_write.h"
+
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -90,8 +93,11 @@ int main(int argc, char* argv[])
         return fail(u"no PDF written to "_s + outputPath);
     const QByteArray bytes = withFixedDates(output.readAll());
     output.close();
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        output.write(bytes) != bytes.size())
-        return fail(u"cannot write "_s + outputPath);
+    try {
+        saveFileAtomically(outputPath, bytes);
+    } catch (const EFileError& error) {
+        QFile::remove(outputPath);
+        return fail(error.message());
+    }
     return 0;
 }

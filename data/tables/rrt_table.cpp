@@ -5,9 +5,10 @@
 //   rrt_table SOURCE.tsv OUTPUT.rrt
 
 #include "common/cp1251.h"
+#include "common/errors.h"
+#include "common/file_write.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <cstdio>
 
@@ -60,9 +61,10 @@ int main(int argc, char** argv)
         for (const QStringList& row : rows)
             bytes += toCp1251(row.at(c)) + "\r\n";
 
-    QSaveFile output(QString::fromLocal8Bit(argv[2]));
-    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() ||
-        !output.commit())
-        return fail(output.fileName() + QStringLiteral(": ") + output.errorString());
+    try {
+        saveFileAtomically(QString::fromLocal8Bit(argv[2]), bytes);
+    } catch (const EFileError& error) {
+        return fail(error.message());
+    }
     return 0;
 }

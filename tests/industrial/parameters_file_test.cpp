@@ -193,10 +193,14 @@ TEST(ParametersFile, FailedSaveKeepsTheOldFile)
     EXPECT_THROW(writeParametersFile(old, p), EUnwritableCharacter);
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.rri"_s));
     EXPECT_THROW(writeParametersFile(dir.filePath(u"folder.rri"_s), computedObject()), EFileError);
+    {
+        ScopedFileSizeLimit full(40); // a disk that fills up within the file
+        EXPECT_THROW(writeParametersFile(old, computedObject()), EFileError);
+    }
 
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "old");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"old.rri"_s});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"old.rri"_s});
 }
 
 // Random and mutated files end in an error or a clean load, and what loads writes back the same.

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -116,4 +117,26 @@ TEST(ReportFile, MissingTempFolderShowsErrorAndOpensNothing)
         << desktop.errors.first().toStdString();
     EXPECT_TRUE(desktop.opened.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
+// A temporary folder on a full disk: the system's reason, no file left, nothing opened; a report
+// small enough for Qt's buffer and one written past it.
+TEST(ReportFile, FullDiskSaysWhyLeavesNoFileAndOpensNothing)
+{
+    for (const qsizetype size : {2000, 40000}) {
+        SCOPED_TRACE(size);
+        QTemporaryDir dir;
+        ScopedTmpDir tmp(dir.path());
+        DesktopRecorder desktop;
+        {
+            ScopedFileSizeLimit full(1000);
+            const QString report = u"{\\rtf1 "_s + QString(size, u'x') + u'}';
+            EXPECT_FALSE(runCommand(nullptr, [&] { SaveAndOpenReport(report); }));
+        }
+        ASSERT_EQ(desktop.errors.size(), 1);
+        EXPECT_TRUE(desktop.errors.first().endsWith(u".rtf»: "_s + qt_error_string(EFBIG)))
+            << desktop.errors.first().toStdString();
+        EXPECT_TRUE(desktop.opened.isEmpty());
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
 }

@@ -199,7 +199,13 @@ TEST(ObjectFile, FilesWrittenWholeOrNotAtAllAndReadOnly)
                 << e.message().toStdString();
         }
     }
+    // A full disk fails the save while the 280 bytes still sit in Qt's buffer.
+    {
+        ScopedFileSizeLimit full(100);
+        EXPECT_THROW(writeObjectFile(target, StoredObject()), EFileError);
+    }
     EXPECT_EQ(readObjectFile(target).FireRoomAr, 1.5L);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"object.rro"_s});
     EXPECT_TRUE(QFileInfo(dir.filePath(u"folder.rro"_s)).isDir());
     EXPECT_THROW(readObjectFile(dir.filePath(u"missing.rro"_s)), EFileError);
 }

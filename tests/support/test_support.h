@@ -8,8 +8,10 @@
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <sys/resource.h>
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -56,6 +58,32 @@ public:
 private:
     bool m_wasSet;
     QByteArray m_saved;
+};
+
+// A full disk for one test, without privileges: files may not grow past `bytes`, and writing
+// past it fails with "File too large" instead of ending the process.
+class ScopedFileSizeLimit
+{
+public:
+    explicit ScopedFileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~ScopedFileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_savedHandler);
+    }
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_savedHandler)(int) = nullptr;
 };
 
 // Replaces the desktop's boxes and shell with recorders for one test.

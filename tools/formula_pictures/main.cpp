@@ -1,11 +1,12 @@
 // Draws the five formula pictures of the report into a folder (by hand, after changing a
 // formula): formula_pictures OUTPUT_FOLDER. The files are committed and compiled in as resources,
 // so that every build writes the same report.
+#include "common/errors.h"
+#include "common/file_write.h"
 #include "metafile_formulas.h"
 #include "png_formulas.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <cstdio>
@@ -39,11 +40,10 @@ int main(int argc, char* argv[])
     };
     const QDir folder(args.at(1));
     for (const auto& [name, make] : pictures) {
-        QFile file(folder.filePath(name));
-        const QByteArray bytes = make();
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-            std::fprintf(stderr, "formula_pictures: cannot write %s\n",
-                         qPrintable(file.fileName()));
+        try {
+            saveFileAtomically(folder.filePath(name), make());
+        } catch (const EFileError& error) {
+            std::fprintf(stderr, "formula_pictures: %s\n", qPrintable(error.message()));
             return 1;
         }
     }
