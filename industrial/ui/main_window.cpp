@@ -354,6 +354,8 @@ void TForm1::NewPar()
 
 void TForm1::TBNewClick()
 {
+    // A cell editor left open would later write what was typed into the new object.
+    commitGridEdits();
     setStatusText(QString());
     Zdanie.reset();
     UiReady = true;

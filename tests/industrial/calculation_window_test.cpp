@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -162,6 +163,37 @@ TEST_F(CalculationWindow, WholeRoadWithEditsStillOpen)
     EXPECT_EQ(report->ValueListEditor1->horizontalHeaderItem(0)->text(), u"Параметр"_s);
     EXPECT_EQ(report->ValueListEditor1->horizontalHeaderItem(1)->text(), u"Значение"_s);
     EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+// "Новый" while a cell is still being typed into: the new object keeps nothing of it, neither when
+// the focus moves on nor in its first calculation.
+TEST_F(CalculationWindow, NewLeavesNoCellEditorOpen)
+{
+    const struct {
+        QAbstractItemView* view;
+        int row, col;
+        QString keys;
+    } cases[] = {
+        {form.ValueListEditor1, 0, 1, u"1000"_s}, // "Электростанции"
+        {form.StringGrid1, 1, 4, u"5"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.view->metaObject()->className());
+        typeWithoutEnter(c.view, c.row, c.col, c.keys);
+        form.TBNew->trigger();
+        EXPECT_EQ(c.view->indexWidget(c.view->model()->index(c.row, c.col)), nullptr)
+            << "the cell editor is still open";
+        form.LabeledEdit9->setFocus();
+        const Rows rows = calculate([](TCalcReport*) {});
+        EXPECT_EQ(form.ValueListEditor1->value(1), u"0"_s);
+        EXPECT_EQ(form.StringGrid1->cells(4, 1), QString());
+        const auto frequency = std::find_if(rows.begin(), rows.end(), [](const auto& row) {
+            return row.first == u"Частота возникновения пожара"_s;
+        });
+        ASSERT_NE(frequency, rows.end());
+        EXPECT_EQ(frequency->second, u"0"_s);
+    }
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join(u'\n').toStdString();
 }
 
 TEST_F(CalculationWindow, BadCellStopsBeforeTheDialog)
