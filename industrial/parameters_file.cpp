@@ -7,6 +7,7 @@
 #include "industrial/device_list.h"
 #include "industrial/formatters.h"
 
+#include <QBuffer>
 #include <QFile>
 
 using namespace Qt::Literals::StringLiterals;
@@ -59,23 +60,39 @@ private:
 class LineReader
 {
 public:
-    // A line ends at LF, with or without a CR before it.
-    explicit LineReader(const QByteArray& bytes)
+    // Lines are read as they are asked for: a large file that fails early costs no more than
+    // the lines before the failure.
+    explicit LineReader(QIODevice& device) : m_device(device) {}
+
+    // A line ends at LF, with or without a CR before it. Lines missing at the end read as empty.
+    QString line()
     {
-        const QString text = fromCp1251(bytes);
-        if (text.isEmpty())
-            return;
-        m_lines = text.split(u'\n');
-        if (text.endsWith(u'\n'))
-            m_lines.removeLast();
-        for (QString& line : m_lines)
-            if (line.endsWith(u'\r'))
-                line.chop(1);
+        QString text;
+        next(text);
+        return text;
     }
 
-    // Lines missing at the end read as empty.
-    QString line() { return m_next < m_lines.size() ? m_lines.at(m_next++) : QString(); }
-    qsizetype remaining() const { return m_lines.size() - m_next; }
+    // The next line into `text`; false, with `text` empty, at the end of the file.
+    bool next(QString& text)
+    {
+        QByteArray bytes = m_device.readLine();
+        if (bytes.isEmpty()) {
+            if (auto* file = qobject_cast<QFileDevice*>(&m_device);
+                file && file->error() != QFileDevice::NoError)
+                throw EFileError::cannotOpen(file->fileName(), file->errorString());
+            text.clear();
+            return false;
+        }
+        if (bytes.endsWith('\n'))
+            bytes.chop(1);
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+        text = fromCp1251(bytes);
+        return true;
+    }
+
+    // Every line takes at least one byte: no more lines can follow than this.
+    qint64 bytesLeft() const { return m_device.bytesAvailable(); }
 
     // A chosen item of a group of `items`; a group left with no item would keep another
     // object's values unseen.
@@ -89,8 +106,7 @@ public:
     }
 
 private:
-    QStringList m_lines;
-    qsizetype m_next = 0;
+    QIODevice& m_device;
 };
 
 // A number that the locale reads (non-zero is true), or "True" / "False" in any letter case.
@@ -168,7 +184,15 @@ QByteArray encodeParameters(const ObjectParameters& parameters)
 
 ObjectParameters decodeParameters(const QByteArray& bytes)
 {
-    LineReader in(bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return decodeParameters(buffer);
+}
+
+ObjectParameters decodeParameters(QIODevice& device)
+{
+    LineReader in(device);
     ObjectParameters parameters;
     parameters.hoursPerDay = in.line();
     parameters.daysPerYear = in.line();
@@ -188,12 +212,16 @@ ObjectParameters decodeParameters(const QByteArray& bytes)
     // The count decides how much is allocated: it may not promise more cells than the file has.
     const QString gridRowsText = in.line();
     const int gridRows = strToInt(gridRowsText);
-    if (gridRows < 2 || static_cast<qint64>(gridRows - 1) * GridColumns > in.remaining())
-        throw EBadParameters(u"Неверное число расчетных точек: "_s + quoted(gridRowsText));
+    const auto badGridRows = [&] {
+        return EBadParameters(u"Неверное число расчетных точек: "_s + quoted(gridRowsText));
+    };
+    if (gridRows < 2 || static_cast<qint64>(gridRows - 1) * GridColumns > in.bytesLeft())
+        throw badGridRows();
     parameters.designPoints.resize(static_cast<std::size_t>(gridRows - 1));
     for (int col = 0; col < GridColumns; ++col)
         for (auto& point : parameters.designPoints)
-            point.at(col) = in.line();
+            if (!in.next(point.at(col)))
+                throw badGridRows();
 
     for (std::size_t s = 0; s < parameters.systems.size(); ++s) {
         parameters.systems.at(s).item = in.item(ProtectionGroups.at(s).items);
@@ -228,10 +256,7 @@ ObjectParameters readParametersFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EFileError::cannotOpen(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EFileError::cannotOpen(path, file.errorString());
-    return decodeParameters(bytes);
+    return decodeParameters(file);
 }
 
 void recordToParameters(const TZdanie& record, ObjectParameters& parameters)

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+class QIODevice;
 class TZdanie;
 
 // A file that parses but holds what no object can: a count or an item out of range.
@@ -66,8 +67,10 @@ struct ObjectParameters {
 // The lines of the file, CR LF after each. Throws EUnwritableCharacter.
 QByteArray encodeParameters(const ObjectParameters& parameters);
 
-// The whole file is checked before anything is returned. Throws EConvertError for a line that
-// does not convert and EBadParameters for a count or an item out of range.
+// The whole file is checked before anything is returned; lines are read only as far as they are
+// needed. Throws EConvertError for a line that does not convert, EBadParameters for a count or an
+// item out of range, and EFileError when a file device fails to read.
+ObjectParameters decodeParameters(QIODevice& device);
 ObjectParameters decodeParameters(const QByteArray& bytes);
 
 // Writes through a temporary file that replaces the old one only when complete. Throws

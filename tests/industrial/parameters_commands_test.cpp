@@ -126,6 +126,10 @@ TEST_F(ParametersCommandsTest, FailedCommandsChangeNothing)
     writeFile(path(u"empty.rri"_s), QByteArray());
     writeFile(path(u"truncated.rri"_s), "8\r\n247\r\n2\r\n10\r\n");
     writeFile(path(u"points.rri"_s), "8\r\n247\r\n2\r\n1\r\n1\r\n0\r\n0\r\n2000000000\r\n");
+    // Fewer lines than the design points promise, though bytes enough for them.
+    writeFile(path(u"cells.rri"_s),
+              "8\r\n247\r\n2\r\n1\r\n1\r\n0\r\n0\r\n3\r\n" + QByteArray(100, 'x') + "\r\n");
+    writeFile(path(u"large.rri"_s), QByteArray(8 << 20, '\n'));
     writeFile(path(u"old.rri"_s), "old\r\n");
     const struct {
         QAction* command;
@@ -135,6 +139,8 @@ TEST_F(ParametersCommandsTest, FailedCommandsChangeNothing)
         {form.TBLoad, u"empty.rri"_s, u"'' is not a valid integer value"_s},
         {form.TBLoad, u"truncated.rri"_s, u"'' is not a valid integer value"_s},
         {form.TBLoad, u"points.rri"_s, u"Неверное число расчетных точек: '2000000000'"_s},
+        {form.TBLoad, u"cells.rri"_s, u"Неверное число расчетных точек: '3'"_s},
+        {form.TBLoad, u"large.rri"_s, u"'' is not a valid integer value"_s},
         {form.TBLoad, u"missing.rri"_s,
          u"Не удалось открыть файл «"_s + path(u"missing.rri"_s) + u"»: "_s},
         {form.TBSave, u"old.rri/object.rri"_s,

@@ -9,6 +9,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/resource.h>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -201,6 +202,26 @@ TEST(ParametersFile, FailedSaveKeepsTheOldFile)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"old.rri"_s});
+}
+
+// A large file chosen by mistake fails at its first bad line without being taken in whole: the
+// lines of 32 MB of line feeds alone would take some 800 MB.
+TEST(ParametersFile, LargeFileFailsAtItsFirstBadLine)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"large.rri"_s);
+    writeFile(path, QByteArray(32 << 20, '\n'));
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    try {
+        readParametersFile(path);
+        ADD_FAILURE() << "read";
+    } catch (const EConvertError& error) {
+        EXPECT_EQ(error.message(), u"'' is not a valid integer value"_s);
+    }
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 << 10) << "kilobytes more at the peak";
 }
 
 // Random and mutated files end in an error or a clean load, and what loads writes back the same.
