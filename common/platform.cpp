@@ -31,8 +31,9 @@ bool askYesNo(QWidget* owner, const QString& title, const QString& text)
 {
     if (hooks().askYesNo)
         return hooks().askYesNo(owner, title, text);
+    // The first button, Yes, is the default, as the desktop's own question has it.
     return QMessageBox::warning(owner, title, text, QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::No) == QMessageBox::Yes;
+                                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void showError(QWidget* owner, const QString& title, const QString& text)

@@ -5,6 +5,7 @@ ovrelta_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-webengine-dev
+  qt6-translations-l10n
   libgtest-dev zlib1g-dev
   fonts-dejavu-core
   locales

@@ -1,5 +1,6 @@
 #include "common/command_guard.h"
 #include "common/number_parse.h"
+#include "common/qt_translation.h"
 #include "public/ui/evacuation_start_dialog.h"
 #include "public/ui/fire_frequency_dialog.h"
 #include "public/ui/globals.h"
@@ -8,10 +9,14 @@
 
 #include <QApplication>
 
+using namespace Qt::Literals::StringLiterals;
+
 int main(int argc, char** argv)
 {
     prepareWebEngine();
     QApplication app(argc, argv);
+    // The result window's browser has texts of its own (its context menu).
+    const auto translations = installQtTranslations({u"qtbase"_s, u"qtwebengine"_s});
     setApplicationTitle(publicAppTitle());
     initDecimalSeparatorFromSystem();
     TMainForm form;

@@ -1,12 +1,17 @@
+#include "common/qt_translation.h"
 #include "common/string_grid.h"
 #include "common/window_routines.h"
+#include "support/modal.h"
 #include "support/test_support.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -102,6 +107,34 @@ TEST(CloseQuery, AsksOnceWithTheWindowCaption)
     TBExitClick(&window);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(desktop.questions.size(), 2);
+}
+
+// The question itself, as the user sees it with Qt's texts in Russian: "Да" is the default.
+TEST(CloseQuery, TheQuestionReadsDaAndNetAndDaIsTheDefault)
+{
+    const auto translations = installQtTranslations({u"qtbase"_s});
+    ASSERT_EQ(translations.size(), 1u) << "qtbase_ru.qm is not installed";
+    QWidget window;
+    window.setWindowTitle(u"Окно"_s);
+    QStringList buttons;
+    QString defaultButton;
+    whenModal([&](QDialog* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* button : box->buttons())
+            buttons << button->text().remove(u'&');
+        if (box->defaultButton())
+            defaultButton = box->defaultButton()->text().remove(u'&');
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    const auto testHook = std::exchange(platform::hooks().askYesNo, nullptr); // the real box
+    bool canClose = false;
+    FormCloseQuery(&window, canClose);
+    platform::hooks().askYesNo = testHook;
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{u"Да"_s, u"Нет"_s}));
+    EXPECT_EQ(defaultButton, u"Да"_s);
+    EXPECT_TRUE(canClose);
 }
 
 TEST(HelpCommand, OpensTheDocumentBesideTheProgram)
