@@ -72,16 +72,18 @@ class ViewFilter : public QObject
 {
 public:
     ViewFilter(QAbstractItemView* view, KeyFilterFn filter)
-        : QObject(view), m_view(view), m_filter(std::move(filter))
+        : QObject(view), m_view(view), m_viewport(view->viewport()), m_filter(std::move(filter))
     {
         view->installEventFilter(this);
-        view->viewport()->installEventFilter(this);
+        m_viewport->installEventFilter(this);
     }
 
 protected:
+    // Never calls into the view for an event it does not take: the view's own destructor sends
+    // events through here after its item-view part is gone.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_view->viewport() && event->type() == QEvent::ChildPolished) {
+        if (event->type() == QEvent::ChildPolished && watched == m_viewport.data()) {
             auto* child = static_cast<QChildEvent*>(event)->child();
             if (auto* edit = qobject_cast<QLineEdit*>(child);
                 edit && !edit->property(Mark).toBool()) {
@@ -101,6 +103,7 @@ protected:
 private:
     static constexpr const char* Mark = "keyFilterInstalled";
     QAbstractItemView* m_view;
+    QPointer<QWidget> m_viewport;
     KeyFilterFn m_filter;
 };
 
