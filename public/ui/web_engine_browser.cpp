@@ -20,8 +20,7 @@ WebEngineBrowser::WebEngineBrowser(QWidget* parent)
     // Every load of the calculation goes without the cache; the flag of Navigate asks no more.
     m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
     m_profile->settings()->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
-    m_page = std::make_unique<QWebEnginePage>(m_profile.get());
-    setPage(m_page.get());
+    replacePage();
 }
 
 WebEngineBrowser::~WebEngineBrowser() = default;
@@ -31,7 +30,18 @@ void WebEngineBrowser::Navigate(const QString& address)
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid())
         throw EBrowserError(u"Неверный адрес: "_s + address);
+    // The blank page comes right before the next calculation's address, so it never gets to
+    // paint, and the old page would stay until the service answers. A new page has nothing old.
+    if (url == QUrl(u"about:blank"_s))
+        replacePage();
     load(url);
+}
+
+void WebEngineBrowser::replacePage()
+{
+    auto page = std::make_unique<QWebEnginePage>(m_profile.get());
+    setPage(page.get());
+    m_page = std::move(page); // the old page goes once the view has let it go
 }
 
 void WebEngineBrowser::Navigate(const QString& address, int /*flags: the profile has no cache*/)
@@ -46,6 +56,8 @@ void WebEngineBrowser::Refresh()
     load(url());
 }
 
+// Right after the blank page was asked for, the new page's address, never the last answer's: the
+// calculation then navigates, and Refresh loads just what this reports, so one request either way.
 QString WebEngineBrowser::LocationURL() const
 {
     return url().toString(QUrl::FullyEncoded);

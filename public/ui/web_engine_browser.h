@@ -14,7 +14,8 @@ void prepareWebEngine();
 
 // The result window's browser over Qt WebEngine. Its own profile keeps nothing on disk and never
 // reads a page from the cache, and the page asks the service for nothing but the address itself
-// (no page icons).
+// (no page icons). Navigating to "about:blank" puts a new page of that profile into the view, so
+// nothing of the last page shows while the next one loads.
 class WebEngineBrowser : public QWebEngineView, public TWebBrowser
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
     QString LocationURL() const override;
 
 private:
+    void replacePage();
+
     // A page must go before its profile: declared in this order, they are destroyed so.
     std::unique_ptr<QWebEngineProfile> m_profile;
     std::unique_ptr<QWebEnginePage> m_page;

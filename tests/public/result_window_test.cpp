@@ -1,3 +1,4 @@
+#include "common/labeled_edit.h"
 #include "public/service_location.h"
 #include "public/ui/main_window.h"
 #include "public/ui/result_window.h"
@@ -7,12 +8,15 @@
 
 #include <QAction>
 #include <QHostAddress>
+#include <QImage>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,7 +26,7 @@ namespace
 {
 
 // A calculation service on the loopback interface: records the target of every request and
-// answers the n-th with a page reading "Ответ n".
+// answers the n-th with a page reading "Ответ n", the one numbered `late` only after `delayMs`.
 class LoopbackService : public QObject
 {
 public:
@@ -41,6 +45,9 @@ public:
     }
 
     QStringList requests; // "GET /path?query"
+    int answered = 0;
+    int late = 0;
+    int delayMs = 3000;
 
 private:
     void read(QTcpSocket* socket)
@@ -52,13 +59,22 @@ private:
         const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
         m_pending.remove(socket);
         requests << QString::fromLatin1(requestLine.value(0) + ' ' + requestLine.value(1));
-        const QByteArray body =
-            u"<html><body>Ответ %1</body></html>"_s.arg(requests.size()).toUtf8();
+        const int n = static_cast<int>(requests.size());
+        if (n == late)
+            QTimer::singleShot(delayMs, socket, [this, socket, n] { answer(socket, n); });
+        else
+            answer(socket, n);
+    }
+
+    void answer(QTcpSocket* socket, int n)
+    {
+        const QByteArray body = u"<html><body>Ответ %1</body></html>"_s.arg(n).toUtf8();
         // Cacheable for an hour: a second answer shows that the browser asked again.
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
                       "Cache-Control: max-age=3600\r\nConnection: close\r\nContent-Length: " +
                       QByteArray::number(body.size()) + "\r\n\r\n" + body);
         socket->disconnectFromHost();
+        ++answered;
     }
 
     QTcpServer m_server;
@@ -72,6 +88,16 @@ QString pageText(QWebEnginePage* page)
     auto text = std::make_shared<std::optional<QString>>();
     page->toPlainText([text](const QString& result) { *text = result; });
     return QTest::qWaitFor([&] { return text->has_value(); }, 5000) ? **text : QString();
+}
+
+// Whether the image is one colour all over: nothing drawn on it.
+bool isPlain(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                return false;
+    return true;
 }
 
 struct ResultWindowTest : ::testing::Test {
@@ -88,14 +114,23 @@ struct ResultWindowTest : ::testing::Test {
     void TearDown() override { setCalculationServiceLocation(savedLocation); }
 
     // "Рассчитать"; returns what the result window shows once the service's n-th answer is there.
-    QString calculate(int n)
+    // `beforeAnswer` gets the text and the picture of every reading made wholly before the service
+    // sent that answer.
+    using Reading = std::function<void(const QString& text, const QImage& frame)>;
+    QString calculate(int n, const Reading& beforeAnswer = {})
     {
         QString shown;
         whenModal([&](QDialog* dialog) {
             const QString expected = u"Ответ %1"_s.arg(n);
             const bool answered = QTest::qWaitFor(
                 [&] {
+                    const bool early = service.answered < n;
                     shown = pageText(Form4->WebBrowser1->page());
+                    if (beforeAnswer) {
+                        const QImage frame = Form4->WebBrowser1->grab().toImage();
+                        if (early && service.answered < n)
+                            beforeAnswer(shown, frame);
+                    }
                     return shown == expected;
                 },
                 20000);
@@ -132,4 +167,31 @@ TEST_F(ResultWindowTest, EachCalculationAsksTheServiceOnceAndShowsItsAnswer)
     QTest::qWait(300); // anything the page asks for after it has loaded
     EXPECT_EQ(service.requests, (QStringList{FreshQuery, FreshQuery}));
     EXPECT_EQ(Form4->WebBrowser1->LocationURL(), service.location() + FreshQuery.mid(4));
+}
+
+// While the service thinks, the result window shows nothing of the previous answer: neither in the
+// page's text nor drawn.
+TEST_F(ResultWindowTest, ANewCalculationShowsNothingOfThePreviousAnswerUntilItsOwn)
+{
+    ASSERT_EQ(calculate(1), u"Ответ 1"_s);
+
+    form.LENomScen->setText(u"2"_s); // new inputs, a new address
+    service.late = 2;
+    int readings = 0;
+    int oldTexts = 0;
+    int drawn = 0;
+    const QString second = calculate(2, [&](const QString& text, const QImage& frame) {
+        ++readings;
+        oldTexts += text.contains(u"Ответ 1"_s);
+        drawn += !isPlain(frame);
+    });
+    EXPECT_EQ(second, u"Ответ 2"_s);
+    ASSERT_GT(readings, 0) << "the page was not read before the late answer";
+    EXPECT_EQ(oldTexts, 0) << "of " << readings << " readings, the old answer's text";
+    EXPECT_EQ(drawn, 0) << "of " << readings << " readings, something drawn";
+
+    QTest::qWait(300); // anything the page asks for after it has loaded
+    QString secondQuery = FreshQuery;
+    secondQuery.replace(u"&Ns=1&"_s, u"&Ns=2&"_s);
+    EXPECT_EQ(service.requests, (QStringList{FreshQuery, secondQuery}));
 }
