@@ -53,7 +53,13 @@ TEST(FileDialogs, EnterOnTheCompletersListLeavesNoPopupBehind)
         // The folder is read in the background; the completer lists only what has been read.
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) > 0; }));
+        // Typed, as a user types, into the focused field: while it has no focus, the dialog
+        // writes the name of the file it picks out of the list over what is being typed.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        name->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return name->hasFocus(); }));
         QTest::keyClicks(name, u"object.rri"_s);
+        ASSERT_EQ(name->text(), u"object.rri"_s);
         const auto shown = [] { return QApplication::activePopupWidget() != nullptr; };
         // The list may close again while the folder is still being read: ask for it once more.
         listed =
