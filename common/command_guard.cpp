@@ -1,5 +1,6 @@
 #include "common/command_guard.h"
 
+#include "common/error_place.h"
 #include "common/errors.h"
 #include "common/platform.h"
 
@@ -32,7 +33,8 @@ bool runCommand(QWidget* owner, const std::function<void()>& command)
     try {
         command();
         return true;
-    } catch (const AppError& error) {
+    } catch (AppError& error) {
+        resolveErrorPlace(owner, error);
         message = error.message();
     } catch (const std::bad_alloc&) {
         message = QStringLiteral("Out of memory");

@@ -4,8 +4,60 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-AppError::AppError(QString message) : m_message(std::move(message)), m_utf8(m_message.toStdString())
+ErrorPlace ErrorPlace::described(QString text)
 {
+    ErrorPlace place;
+    place.text = std::move(text);
+    return place;
+}
+
+ErrorPlace ErrorPlace::field(QString objectName)
+{
+    ErrorPlace place;
+    place.control = std::move(objectName);
+    return place;
+}
+
+ErrorPlace ErrorPlace::cell(QString objectName, int column, int row)
+{
+    ErrorPlace place = field(std::move(objectName));
+    place.column = column;
+    place.row = row;
+    return place;
+}
+
+AppError::AppError(QString reason) : m_reason(std::move(reason))
+{
+    refreshWhat();
+}
+
+QString AppError::message() const
+{
+    return m_place.text.isEmpty() ? m_reason : m_place.text + u'\n' + m_reason;
+}
+
+void AppError::setPlace(const ErrorPlace& place)
+{
+    if (!m_place.isEmpty() || place.isEmpty())
+        return;
+    m_place = place;
+    refreshWhat();
+}
+
+void AppError::describePlace(const QString& text)
+{
+    m_place.text = text;
+    refreshWhat();
+}
+
+void AppError::refreshWhat()
+{
+    m_utf8 = message().toStdString();
+}
+
+QString fileLinePlace(const QString& path, qint64 line)
+{
+    return u"Файл «"_s + path + u"», строка "_s + QString::number(line);
 }
 
 // Concatenation rather than arg(): the text itself may hold "%1".

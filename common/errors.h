@@ -4,19 +4,58 @@
 #include <exception>
 #include <string>
 
+// Where the text of a failure stands. Either a place already described (a file and its line), or
+// a control of a window named by its object name and, in a grid, the cell; the command guard turns
+// a control into its caption (common/error_place.h) and gives it the focus.
+struct ErrorPlace {
+    QString text;
+    QString control;
+    int column = -1;
+    int row = -1;
+
+    static ErrorPlace described(QString text);
+    static ErrorPlace field(QString objectName);
+    static ErrorPlace cell(QString objectName, int column, int row);
+    bool isEmpty() const { return text.isEmpty() && control.isEmpty(); }
+};
+
 // Failures that end a command and reach the user through the command guard. Each kind of failure
-// has a type of its own; the message is what the error box shows, word for word.
+// has a type of its own. The reason is the toolkit's message, word for word; the message the
+// error box shows is the reason after a line that names the place, once a place is known.
 class AppError : public std::exception
 {
 public:
-    explicit AppError(QString message);
-    const QString& message() const noexcept { return m_message; }
+    explicit AppError(QString reason);
+    QString message() const;
+    const QString& reason() const noexcept { return m_reason; }
+    const ErrorPlace& place() const noexcept { return m_place; }
+    // The innermost place wins: a place already set is kept.
+    void setPlace(const ErrorPlace& place);
+    // Replaces a control by its description, once the user interface has found it.
+    void describePlace(const QString& text);
     const char* what() const noexcept override { return m_utf8.c_str(); }
 
 private:
-    QString m_message;
+    void refreshWhat();
+
+    QString m_reason;
+    ErrorPlace m_place;
     std::string m_utf8;
 };
+
+// Runs f; a failure it throws learns the place of the text f reads, unless it knows one already.
+template <class F> decltype(auto) atPlace(const ErrorPlace& place, F&& f)
+{
+    try {
+        return f();
+    } catch (AppError& error) {
+        error.setPlace(place);
+        throw;
+    }
+}
+
+// The description of a line of a file, "Файл «PATH», строка N".
+QString fileLinePlace(const QString& path, qint64 line);
 
 // A text that is not a number of the expected kind.
 class EConvertError : public AppError

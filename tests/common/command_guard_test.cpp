@@ -1,7 +1,14 @@
 #include "common/command_guard.h"
 #include "common/errors.h"
+#include "common/labeled_edit.h"
+#include "common/string_grid.h"
+#include "common/value_list_editor.h"
 #include "support/test_support.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -32,4 +39,89 @@ TEST(CommandGuard, SuccessShowsNothing)
     handler(1, u"ignored"_s);
     EXPECT_EQ(ran, 1);
     EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+// A conversion error names where its text stands, on a line before the toolkit's message, and a
+// visible control gets the focus (a grid on the cell).
+TEST(CommandGuard, ErrorNamesTheControlItsTextCameFrom)
+{
+    DesktopRecorder desktop;
+    setApplicationTitle(u"Т"_s);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* hours = new LabeledEdit(u"Часов в сутки, час  "_s, LabeledEdit::LabelPosition::Left);
+    hours->setObjectName(u"Hours"_s);
+    auto* group = new QGroupBox(u" Число людей: "_s);
+    auto* people = new QLineEdit(group);
+    people->setObjectName(u"People"_s);
+    (new QVBoxLayout(group))->addWidget(people);
+    auto* buddied = new QLineEdit;
+    buddied->setObjectName(u"Buddied"_s);
+    auto* label = new QLabel(u"Площадь:"_s);
+    label->setBuddy(buddied);
+    auto* hidden = new LabeledEdit(u"Скрытое поле"_s, LabeledEdit::LabelPosition::Above);
+    hidden->setObjectName(u"Hidden"_s);
+    auto* points = new StringGrid(3, 3, 1, 1);
+    points->setObjectName(u"Points"_s);
+    points->setCells(1, 0, u"Время, мин."_s);
+    points->setCells(0, 2, u"Точка Б"_s);
+    auto* devices = new StringGrid(3, 4, 1, 0);
+    devices->setObjectName(u"Devices"_s);
+    devices->setCells(2, 0, u"Вероятность"_s);
+    auto* areas = new ValueListEditor(u"Здание"_s, u"Площадь, кв. м."_s);
+    areas->setObjectName(u"Areas"_s);
+    areas->setKeys({u"Склады"_s, u"Цеха"_s});
+    for (QWidget* w : std::initializer_list<QWidget*>{hours, group, label, buddied, hidden, points,
+                                                      devices, areas})
+        layout->addWidget(w);
+    showActive(window);
+    hidden->hide();
+
+    struct Case {
+        ErrorPlace place;
+        QString line;   // the line before the message; empty: none
+        QWidget* focus; // the control that gets the focus
+        int row, column;
+    };
+    const Case cases[] = {
+        {ErrorPlace::field(u"Hours"_s), u"Поле «Часов в сутки, час»"_s, hours->edit(), -1, -1},
+        {ErrorPlace::field(u"People"_s), u"Поле «Число людей»"_s, people, -1, -1},
+        {ErrorPlace::field(u"Buddied"_s), u"Поле «Площадь»"_s, buddied, -1, -1},
+        {ErrorPlace::field(u"Hidden"_s), u"Поле «Скрытое поле»"_s, nullptr, -1, -1},
+        {ErrorPlace::cell(u"Points"_s, 1, 2), u"Строка «Точка Б», столбец «Время, мин.»"_s, points,
+         2, 1},
+        {ErrorPlace::cell(u"Points"_s, 1, 1), u"Строка 1, столбец «Время, мин.»"_s, points, 1, 1},
+        {ErrorPlace::cell(u"Devices"_s, 2, 3), u"Строка 3, столбец «Вероятность»"_s, devices, 3, 2},
+        {ErrorPlace::cell(u"Areas"_s, 1, 2), u"Строка «Цеха», столбец «Площадь, кв. м.»"_s, areas,
+         1, 1},
+        {ErrorPlace::described(u"Файл «/a/b.rri», строка 7"_s), u"Файл «/a/b.rri», строка 7"_s,
+         nullptr, -1, -1},
+        {ErrorPlace::field(u"NoSuchControl"_s), QString(), nullptr, -1, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        window.setFocus();
+        desktop.errors.clear();
+        EXPECT_FALSE(runCommand(&window, [&] { atPlace(c.place, [] { return str2r(u"x"_s); }); }));
+        const QString reason = u"'x' is not a valid floating point value"_s;
+        ASSERT_EQ(desktop.errors.size(), 1);
+        EXPECT_EQ(desktop.errors.at(0),
+                  u"Т|"_s + (c.line.isEmpty() ? reason : c.line + u'\n' + reason));
+        EXPECT_EQ(QApplication::focusWidget(), c.focus ? c.focus : &window);
+        if (auto* table = qobject_cast<QTableWidget*>(c.focus)) {
+            EXPECT_EQ(table->currentRow(), c.row);
+            EXPECT_EQ(table->currentColumn(), c.column);
+        }
+    }
+
+    // The innermost place wins; the reason stays the toolkit's message alone.
+    try {
+        atPlace(ErrorPlace::described(u"внешнее"_s),
+                [] { atPlace(ErrorPlace::described(u"внутреннее"_s), [] { strToInt(u"x"_s); }); });
+        ADD_FAILURE() << "no error";
+    } catch (const EConvertError& error) {
+        EXPECT_EQ(error.message(), u"внутреннее\n'x' is not a valid integer value"_s);
+        EXPECT_EQ(error.reason(), u"'x' is not a valid integer value"_s);
+        EXPECT_STREQ(error.what(), "внутреннее\n'x' is not a valid integer value");
+    }
 }
