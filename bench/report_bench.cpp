@@ -3,8 +3,8 @@
 //   cmake --build build --target report_bench && build/bench/report_bench [RUNS]
 // Goal: under 20 ms per report.
 #include "bench/full_case.h"
-#include "industrial/report.h"
-#include "industrial/rtf_text.h"
+#include "industrial/report/report.h"
+#include "industrial/report/rtf_text.h"
 
 #include <cstdio>
 #include <cstdlib>

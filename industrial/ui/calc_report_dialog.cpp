@@ -3,7 +3,7 @@
 #include "common/command_guard.h"
 #include "common/icons.h"
 #include "common/value_list_editor.h"
-#include "industrial/report.h"
+#include "industrial/report/report.h"
 #include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/globals.h"
 #include "industrial/ui/main_window.h"

@@ -12,7 +12,7 @@
 #include "common/window_routines.h"
 #include "industrial/formatters.h"
 #include "industrial/key_filters.h"
-#include "industrial/report.h"
+#include "industrial/report/report.h"
 #include "industrial/results_list.h"
 #include "industrial/risk_calculation.h"
 #include "industrial/ui/calc_report_dialog.h"

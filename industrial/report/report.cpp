@@ -1,13 +1,13 @@
-#include "industrial/report.h"
+#include "industrial/report/report.h"
 
 #include "industrial/formatters.h"
-#include "industrial/formula_pictures.h"
-#include "industrial/report_file.h"
-#include "industrial/report_pieces.h"
-#include "industrial/report_sections.h"
-#include "industrial/rtf_blocks.h"
-#include "industrial/rtf_fields.h"
-#include "industrial/rtf_text.h"
+#include "industrial/report/formula_pictures.h"
+#include "industrial/report/report_file.h"
+#include "industrial/report/report_pieces.h"
+#include "industrial/report/report_sections.h"
+#include "industrial/report/rtf_blocks.h"
+#include "industrial/report/rtf_fields.h"
+#include "industrial/report/rtf_text.h"
 
 #include <QStringList>
 

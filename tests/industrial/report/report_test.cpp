@@ -1,10 +1,10 @@
 #include "common/errors.h"
-#include "industrial/report.h"
-#include "industrial/report_file.h"
+#include "industrial/report/report.h"
+#include "industrial/report/report_file.h"
 #include "industrial/risk_calculation.h"
-#include "industrial/rtf_blocks.h"
-#include "industrial/rtf_text.h"
-#include "support/report_case.h"
+#include "industrial/report/rtf_blocks.h"
+#include "industrial/report/rtf_text.h"
+#include "report_case.h"
 #include "support/test_support.h"
 
 #include <QDir>

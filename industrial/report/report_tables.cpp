@@ -1,11 +1,11 @@
 #include "common/number_parse.h"
 #include "industrial/evacuation.h"
 #include "industrial/formatters.h"
-#include "industrial/formula_pictures.h"
-#include "industrial/report_pieces.h"
-#include "industrial/report_sections.h"
-#include "industrial/rtf_blocks.h"
-#include "industrial/rtf_text.h"
+#include "industrial/report/formula_pictures.h"
+#include "industrial/report/report_pieces.h"
+#include "industrial/report/report_sections.h"
+#include "industrial/report/rtf_blocks.h"
+#include "industrial/report/rtf_text.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 #include "common/number_parse.h"
 #include "industrial/fire_frequency.h"
 #include "industrial/formatters.h"
-#include "industrial/report_pieces.h"
-#include "industrial/report_sections.h"
-#include "industrial/rtf_blocks.h"
+#include "industrial/report/report_pieces.h"
+#include "industrial/report/report_sections.h"
+#include "industrial/report/rtf_blocks.h"
 
 using namespace Qt::Literals::StringLiterals;
 using namespace report;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "industrial/protection_effect.h"
-#include "industrial/report.h"
+#include "industrial/report/report.h"
 
 #include <QString>
 #include <array>
