@@ -17,6 +17,25 @@ TEST(DeviceList, ShownCountFallsBackToTwo)
         EXPECT_EQ(shownDeviceCount(text), expected) << text.toStdString();
 }
 
+// "Применить" refuses what the list cannot take, as "Готово" does, and otherwise falls back to 2.
+TEST(DeviceList, AppliedCount)
+{
+    const std::vector<std::pair<QString, int>> shown = {
+        {u""_s, 2}, {u"abc"_s, 2}, {u"-3"_s, 2}, {u"0"_s, 0}, {u"5"_s, 5}, {u"20"_s, 20},
+    };
+    for (const auto& [text, expected] : shown)
+        EXPECT_EQ(appliedDeviceCount(text), expected) << text.toStdString();
+    for (const QString& text : {u"21"_s, u"25"_s, u"99999999999"_s}) {
+        SCOPED_TRACE(text.toStdString());
+        try {
+            appliedDeviceCount(text);
+            ADD_FAILURE() << "accepted";
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.message(), u"Число технических средств не может быть больше 20"_s);
+        }
+    }
+}
+
 TEST(DeviceList, ConfirmedCount)
 {
     EXPECT_EQ(confirmedDeviceCount(u"0"_s), 0);
