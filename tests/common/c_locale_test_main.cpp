@@ -1,0 +1,12 @@
+#include "support/gui_test_run.h"
+
+#include <QByteArray>
+
+// The tests of this executable see the system's locale as "C", whatever the session's is: what
+// they check must not follow the locale.
+int main(int argc, char** argv)
+{
+    qputenv("LC_ALL", QByteArrayLiteral("C"));
+    qunsetenv("LANGUAGE");
+    return runGuiTests(argc, argv);
+}
