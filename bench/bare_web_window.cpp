@@ -1,6 +1,9 @@
-// Baseline for Kestrum in startup.sh: an empty Qt main window of Kestrum's size that links Qt
-// WebEngine but makes no view, so the comparison shows what Kestrum adds on top of the start-up
+// Baselines for Kestrum in startup.sh: a Qt main window of Kestrum's size that links Qt WebEngine
+// but makes no view, empty, or with "text" as its argument showing a line of text (the font
+// start-up any real window pays). The comparisons show what Kestrum adds on top of the start-up
 // floor that dependency sets (loading its libraries).
+#include "bare_text.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QWebEngineView>
@@ -15,6 +18,7 @@ int main(int argc, char** argv)
     window.setObjectName(QString::fromLatin1(QWebEngineView::staticMetaObject.className()));
     window.setWindowTitle(u"bare_web_window"_s);
     window.resize(578, 583);
+    showsText(window, argc, argv);
     window.show();
     return app.exec();
 }

@@ -34,11 +34,14 @@ QWidget* findControl(QWidget* owner, const QString& name)
     for (QWidget* top : QApplication::topLevelWidgets())
         if (!windows.contains(top))
             windows << top;
+    // A dialog is a child of its main window: a window's own controls come before those of the
+    // dialogs it owns, which may use the same names.
     for (QWidget* window : windows) {
         if (window->objectName() == name)
             return window;
-        if (auto* found = window->findChild<QWidget*>(name))
-            return found;
+        for (QWidget* found : window->findChildren<QWidget*>(name))
+            if (found->window() == window)
+                return found;
     }
     return nullptr;
 }

@@ -26,6 +26,19 @@ int shownDeviceCount(const QString& countText)
     return std::min(count, TDeviceList::MaxDevices);
 }
 
+int appliedDeviceCount(const QString& countText)
+{
+    int count = 0;
+    const bool whole = tryStrToInt(countText, count);
+    // A run of digits too long for a whole number is above 20 as well.
+    const bool digitsOnly =
+        !countText.isEmpty() && std::all_of(countText.cbegin(), countText.cend(),
+                                            [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (whole ? count > TDeviceList::MaxDevices : digitsOnly)
+        throw tooManyDevices();
+    return shownDeviceCount(countText);
+}
+
 // Above 20 is refused rather than cut: the engineer sees why the list did not take the count.
 int confirmedDeviceCount(const QString& countText)
 {

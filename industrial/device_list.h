@@ -9,6 +9,10 @@
 // Devices shown for a count field: its whole number, 2 when it holds none, at most 20.
 int shownDeviceCount(const QString& countText);
 
+// Devices "Применить" shows: as shownDeviceCount (0 leaves the grid as it is), but a count above
+// 20, however long its run of digits, throws tooManyDevices().
+int appliedDeviceCount(const QString& countText);
+
 // The count confirmed with "Готово": throws EConvertError when the field holds no whole number,
 // and AppError("Число технических средств не может быть больше 20") above 20.
 int confirmedDeviceCount(const QString& countText);

@@ -8,6 +8,27 @@ bool isDigit(QChar key)
     return key >= u'0' && key <= u'9';
 }
 
+// The separator the locale does not use, as the number reader sees it: "," under a "." locale,
+// "." under any other.
+QChar otherSeparator(QChar separator)
+{
+    return separator == u'.' ? QChar(u',') : QChar(u'.');
+}
+
+bool isSeparator(QChar key, QChar separator)
+{
+    return key == separator || key == otherSeparator(separator);
+}
+
+// Either separator typed into a number cell is typed as the locale's: never first, and only
+// while the number holds no separator yet.
+QChar numberSeparator(const QString& text, QChar separator)
+{
+    if (text.isEmpty() || text.contains(separator) || text.contains(otherSeparator(separator)))
+        return QChar();
+    return separator;
+}
+
 } // namespace
 
 QChar areaTableKey(QChar key)
@@ -19,11 +40,11 @@ QChar areaTableKey(QChar key)
 
 QChar designGridKey(QChar key, const QString& text, QChar separator)
 {
-    if (!(isDigit(key) || key == u'\b' || key == separator))
-        return QChar();
-    if (key == separator && (text.isEmpty() || text.contains(separator)))
-        return QChar();
-    return key;
+    if (isSeparator(key, separator))
+        return numberSeparator(text, separator);
+    if (isDigit(key) || key == u'\b')
+        return key;
+    return QChar();
 }
 
 QChar numericFieldKey(QChar key)
@@ -43,11 +64,13 @@ QChar deviceCountKey(QChar key)
 QChar deviceGridKey(int column, QChar key, const QString& text, QChar separator)
 {
     if (column == 2) {
-        if (key == separator && text.isEmpty())
-            return QChar();
-        if (!(key == u'\b' || isDigit(key) || key == separator))
-            return QChar();
+        if (isSeparator(key, separator))
+            return numberSeparator(text, separator);
+        if (key == u'\b' || isDigit(key))
+            return key;
+        return QChar();
     }
+    // A name may hold one separator of the locale; the other one is just a character in it.
     if (key == separator && text.contains(separator))
         return QChar();
     if (column == 1 && !(key == u'\b' || isDigit(key)))

@@ -8,11 +8,13 @@
 
 // Area table: Backspace, Tab, ",", "." and digits.
 QChar areaTableKey(QChar key);
-// Design-point grid: digits, Backspace and one locale separator, never first.
+// Design-point grid: digits, Backspace and one separator, never first; "," and "." are both
+// typed as the locale's.
 QChar designGridKey(QChar key, const QString& text, QChar separator);
 // Design-point dialog and start-time chooser fields: Backspace, Tab, ",", "." and digits.
 QChar numericFieldKey(QChar key);
 // Device count: Backspace, Tab and digits.
 QChar deviceCountKey(QChar key);
-// Device grid, by column of the current cell (0 name, 1 MTBF, 2 probability).
+// Device grid, by column of the current cell (0 name, 1 MTBF, 2 probability); the probability
+// takes its separator as the design-point grid does.
 QChar deviceGridKey(int column, QChar key, const QString& text, QChar separator);

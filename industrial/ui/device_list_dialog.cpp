@@ -1,6 +1,7 @@
 #include "industrial/ui/device_list_dialog.h"
 
 #include "common/command_guard.h"
+#include "common/errors.h"
 #include "common/icons.h"
 #include "common/key_filter.h"
 #include "common/number_parse.h"
@@ -30,6 +31,12 @@ namespace
 {
 constexpr int ColumnWidths[] = {338, 102, 132};
 constexpr int GridHeight = 241;
+
+// Reads the count field with `read`; a failure names the field and gives it the focus.
+int readCountField(const QLineEdit* edit, int (*read)(const QString&))
+{
+    return atPlace(ErrorPlace::field(edit->objectName()), [&] { return read(edit->text()); });
+}
 } // namespace
 
 TEffectCalcForm::TEffectCalcForm(QWidget* parent) : QDialog(parent)
@@ -42,6 +49,7 @@ TEffectCalcForm::TEffectCalcForm(QWidget* parent) : QDialog(parent)
 
     GroupBox1 = new QGroupBox(u" Число технических средств системы: "_s, this);
     Edit1 = new QLineEdit(u"2"_s, GroupBox1);
+    Edit1->setObjectName(u"Edit1"_s);
     Edit1->setMaximumWidth(80);
     installKeyFilter(Edit1, [](QChar key, const QString&) { return deviceCountKey(key); });
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), u"Применить"_s,
@@ -52,6 +60,7 @@ TEffectCalcForm::TEffectCalcForm(QWidget* parent) : QDialog(parent)
     countRow->addStretch();
 
     StringGrid1 = new StringGrid(3, 3, 1, 0, this);
+    StringGrid1->setObjectName(u"StringGrid1"_s);
     int gridWidth = 0;
     for (int col = 0; col < 3; ++col) {
         StringGrid1->setColumnWidth(col, ColumnWidths[col]);
@@ -87,7 +96,7 @@ TEffectCalcForm::TEffectCalcForm(QWidget* parent) : QDialog(parent)
     connect(BitBtn1, &QPushButton::clicked, this, guarded(this, [this] { BitBtn1Click(); }));
     connect(SpeedButton1, &QToolButton::clicked, this,
             guarded(this, [this] { SpeedButton1Click(); }));
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(OKBtn, &QPushButton::clicked, this, guarded(this, [this] { OKBtnClick(); }));
 
     FormCreate();
 }
@@ -106,22 +115,41 @@ void TEffectCalcForm::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
+// Each button commits a cell still being edited first: the probability button takes no focus, so
+// the editor would stay open and its text unread.
 void TEffectCalcForm::BitBtn1Click()
 {
-    const int count = shownDeviceCount(Edit1->text());
+    commitOpenEditor(StringGrid1);
+    const int count = readCountField(Edit1, appliedDeviceCount);
     if (count > 0)
         StringGrid1->setRowCount(count + 1);
 }
 
 void TEffectCalcForm::SpeedButton1Click()
 {
+    commitOpenEditor(StringGrid1);
     // A failing row ends the command: earlier rows keep their new values, later ones are untouched.
     for (int row = 1; row < StringGrid1->rowCount(); ++row) {
         const QString mtbf = StringGrid1->cells(TDeviceList::Mtbf, row);
         if (mtbf.isEmpty())
             continue;
-        StringGrid1->setCells(TDeviceList::Probability, row, failureFreeProbability(mtbf));
+        QString probability;
+        try {
+            probability = failureFreeProbability(mtbf);
+        } catch (EConvertError& error) {
+            error.setPlace(ErrorPlace::cell(StringGrid1->objectName(), TDeviceList::Mtbf, row));
+            throw;
+        }
+        StringGrid1->setCells(TDeviceList::Probability, row, probability);
     }
+}
+
+// A count the list cannot take is refused while the dialog stays open, so nothing typed is lost.
+void TEffectCalcForm::OKBtnClick()
+{
+    commitOpenEditor(StringGrid1);
+    readCountField(Edit1, confirmedDeviceCount);
+    accept();
 }
 
 void TEffectCalcForm::resetFields()
@@ -136,14 +164,15 @@ void EditDeviceList(TDeviceList& list)
     const int shown = list.Count == 0 ? 2 : std::min<int>(list.Count, TDeviceList::MaxDevices);
     form->RadioGroup1->setItemIndex(list.Mode);
     form->Edit1->setText(QString::number(shown));
+    // Every row, shown or not: a row the count raises is this list's own, never another system's.
     for (int col = 0; col < 3; ++col)
-        for (int row = 1; row <= shown; ++row)
+        for (int row = 1; row <= TDeviceList::MaxDevices; ++row)
             form->StringGrid1->setCells(col, row, list.cell(col, row));
 
     if (form->exec() != QDialog::Accepted)
         return;
 
-    // Throws before anything is stored: a bad count leaves the list as it was.
+    // "Готово" has refused a bad count already; should it get here, nothing is stored.
     const int count = confirmedDeviceCount(form->Edit1->text());
     list.Count = static_cast<std::uint8_t>(count);
     list.Mode = form->RadioGroup1->itemIndex() == 0 ? 0 : 1;

@@ -10,8 +10,8 @@ class RadioGroup;
 class StringGrid;
 
 // Device-list dialog: one instance serves the four protection systems. EditDeviceList (globals.h)
-// copies a list in and, on "Готово", back out; the grid keeps every text typed into it, so rows an
-// opening does not overwrite may hold texts of another system.
+// copies all 20 rows of a list in (the list keeps its rows above its count, so a raised count shows
+// that list's own rows) and, on "Готово", rows 1 to the count back out.
 class TEffectCalcForm : public QDialog
 {
     Q_OBJECT
@@ -20,6 +20,7 @@ public:
 
     void BitBtn1Click();
     void SpeedButton1Click();
+    void OKBtnClick();
 
     // The "Новый" reset: series connection, count "2"; the grid is left as it is.
     void resetFields();

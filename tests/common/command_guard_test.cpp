@@ -5,6 +5,7 @@
 #include "common/value_list_editor.h"
 #include "support/test_support.h"
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +50,11 @@ TEST(CommandGuard, ErrorNamesTheControlItsTextCameFrom)
     setApplicationTitle(u"Т"_s);
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
+    // A dialog owned by the window, made first, with a control of a name the window uses too:
+    // the window's own control is meant.
+    QDialog dialog(&window);
+    (new LabeledEdit(u"Поле диалога"_s, LabeledEdit::LabelPosition::Left, &dialog))
+        ->setObjectName(u"People"_s);
     auto* hours = new LabeledEdit(u"Часов в сутки, час  "_s, LabeledEdit::LabelPosition::Left);
     hours->setObjectName(u"Hours"_s);
     auto* group = new QGroupBox(u" Число людей: "_s);

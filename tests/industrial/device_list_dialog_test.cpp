@@ -6,6 +6,7 @@
 #include "industrial/ui/main_window.h"
 #include "support/test_support.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -54,14 +55,20 @@ protected:
         return nullptr;
     }
 
-    // Types into a grid cell through the view and its editor, then commits.
-    void typeIntoCell(int col, int row, const QString& keys)
+    // Types into a grid cell through the view and its editor, leaving the editor open.
+    void typeWithoutEnter(int col, int row, const QString& keys)
     {
         grid->setCurrentCell(row, col);
         for (const QChar key : keys) {
             QWidget* target = cellEditor();
             QTest::keyClicks(target ? target : grid, QString(key));
         }
+    }
+
+    // Types into a grid cell, then commits with Enter.
+    void typeIntoCell(int col, int row, const QString& keys)
+    {
+        typeWithoutEnter(col, row, keys);
         if (QLineEdit* editor = cellEditor()) {
             QTest::keyClick(editor, Qt::Key_Return);
             QCoreApplication::processEvents(); // the delegate commits through a queued call
@@ -94,7 +101,9 @@ TEST_F(DeviceListDialog, EmptyListOpensWithTwoRowsAndZeroStoresNone)
     EXPECT_EQ(rows, 3);
 }
 
-TEST_F(DeviceListDialog, CancelKeepsListAndLargerCountTakesKeptRows)
+// Rows a raised count shows are the list's own, kept above its count, or empty: never rows that
+// another system's list left in the grid.
+TEST_F(DeviceListDialog, CancelKeepsListAndARaisedCountShowsOnlyTheListsOwnRows)
 {
     TDeviceList first;
     edit(first, [&] {
@@ -109,17 +118,36 @@ TEST_F(DeviceListDialog, CancelKeepsListAndLargerCountTakesKeptRows)
     EXPECT_TRUE(first.cell(0, 1).isEmpty());
 
     TDeviceList second = listOf({u"B1", u"B2"});
+    second.cell(0, 3) = u"B3"_s; // stored once with a larger count
+    QStringList raised;
     edit(second, [&] {
         EXPECT_EQ(grid->rowCount(), 3);
-        dialog->Edit1->setText(u"4"_s); // no "Применить"
+        dialog->Edit1->setText(u"1"_s);
+        dialog->BitBtn1->click();
+        dialog->Edit1->setText(u"5"_s);
+        dialog->BitBtn1->click();
+        for (int row = 1; row <= 5; ++row)
+            raised << grid->cells(0, row);
+        dialog->Edit1->setText(u"4"_s);
         dialog->OKBtn->click();
     });
+    EXPECT_EQ(raised, (QStringList{u"B1"_s, u"B2"_s, u"B3"_s, QString(), QString()}));
     ASSERT_EQ(second.Count, 4);
     EXPECT_EQ(second.cell(0, 1).text(), u"B1"_s);
     EXPECT_EQ(second.cell(1, 2).text(), u"1000"_s);
-    EXPECT_EQ(second.cell(0, 3).text(), u"A3"_s);
-    EXPECT_EQ(second.cell(0, 4).text(), u"A4"_s);
-    EXPECT_TRUE(second.cell(0, 5).isEmpty());
+    EXPECT_EQ(second.cell(0, 3).text(), u"B3"_s);
+    EXPECT_TRUE(second.cell(0, 4).isEmpty());
+
+    // A count raised without "Применить" takes no other list's rows either.
+    TDeviceList third = listOf({u"C1"});
+    edit(third, [&] {
+        dialog->Edit1->setText(u"4"_s);
+        dialog->OKBtn->click();
+    });
+    ASSERT_EQ(third.Count, 4);
+    EXPECT_EQ(third.cell(0, 1).text(), u"C1"_s);
+    for (int row = 2; row <= 4; ++row)
+        EXPECT_TRUE(third.cell(0, row).isEmpty()) << row;
 }
 
 TEST_F(DeviceListDialog, ModeAndLongNames)
@@ -143,31 +171,104 @@ TEST_F(DeviceListDialog, ModeAndLongNames)
     EXPECT_EQ(list.Mode, 0);
 }
 
-TEST_F(DeviceListDialog, BadCountAtDoneLeavesListUnchanged)
+// A count the list cannot take is refused with the dialog still open, the count field named and
+// focused, nothing typed lost; the list changes only with a valid "Готово".
+TEST_F(DeviceListDialog, BadCountKeepsTheDialogOpen)
 {
+    const QString place = u"Поле «Число технических средств системы»\n"_s;
+    const QString tooMany = u"Число технических средств не может быть больше 20"_s;
     const struct {
+        bool done; // "Готово", else "Применить"
         QString count;
         QString message;
     } cases[] = {
-        {u"21"_s, u"Число технических средств не может быть больше 20"_s},
-        {u""_s, u"'' is not a valid integer value"_s},
+        {true, u"21"_s, tooMany},
+        {true, u""_s, u"'' is not a valid integer value"_s},
+        {true, u"99999999999"_s, u"'99999999999' is not a valid integer value"_s},
+        {false, u"25"_s, tooMany},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count.toStdString());
         desktop.errors.clear();
         TDeviceList list = listOf({u"A", u"B"});
         list.Mode = 1;
+        bool open = false;
         edit(list, [&] {
             dialog->RadioGroup1->setItemIndex(0);
             grid->setCells(0, 1, u"changed"_s);
             dialog->Edit1->setText(c.count);
+            grid->setFocus();
+            (c.done ? dialog->OKBtn : dialog->BitBtn1)->click();
+            open = dialog->isVisible();
+            EXPECT_EQ(dialog->focusWidget(), dialog->Edit1);
+            EXPECT_EQ(dialog->Edit1->text(), c.count);
+            EXPECT_EQ(grid->rowCount(), 3);
+            EXPECT_EQ(grid->cells(0, 1), u"changed"_s);
+            EXPECT_EQ(list.Count, 2);
+            EXPECT_EQ(list.cell(0, 1).text(), u"A"_s);
+            dialog->Edit1->setText(u"3"_s);
             dialog->OKBtn->click();
         });
-        EXPECT_EQ(desktop.errors, QStringList{industrialAppTitle() + u'|' + c.message});
-        EXPECT_EQ(list.Count, 2);
-        EXPECT_EQ(list.Mode, 1);
-        EXPECT_EQ(list.cell(0, 1).text(), u"A"_s);
+        EXPECT_TRUE(open);
+        EXPECT_EQ(desktop.errors, QStringList{industrialAppTitle() + u'|' + place + c.message});
+        EXPECT_EQ(list.Count, 3);
+        EXPECT_EQ(list.Mode, 0);
+        EXPECT_EQ(list.cell(0, 1).text(), u"changed"_s);
     }
+}
+
+// Every button reads what is typed in a cell whose editor is still open.
+TEST_F(DeviceListDialog, ButtonsCommitAnOpenCellEditor)
+{
+    const struct {
+        QAbstractButton* button;
+        QString probability; // of the row afterwards
+    } cases[] = {
+        {dialog->BitBtn1, QString()},
+        {dialog->SpeedButton1, u"0.60653066"_s}, // exp(-1000 / 2000)
+        {dialog->OKBtn, QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button->text().toStdString());
+        TDeviceList list = listOf({u"A"});
+        list.cell(TDeviceList::Mtbf, 1) = ShortText();
+        QString mtbf, probability;
+        edit(list, [&] {
+            typeWithoutEnter(TDeviceList::Mtbf, 1, u"2000"_s);
+            ASSERT_NE(cellEditor(), nullptr);
+            c.button->click();
+            mtbf = grid->cells(TDeviceList::Mtbf, 1);
+            probability = grid->cells(TDeviceList::Probability, 1);
+            if (dialog->isVisible())
+                dialog->OKBtn->click();
+        });
+        EXPECT_EQ(mtbf, u"2000"_s);
+        EXPECT_EQ(probability, c.probability);
+        EXPECT_EQ(list.cell(TDeviceList::Mtbf, 1).text(), u"2000"_s);
+    }
+}
+
+// A time between failures that is no number names its row and column; the cell gets the focus.
+TEST_F(DeviceListDialog, MtbfThatIsNoNumberNamesItsCell)
+{
+    form.StringGrid1->setObjectName(u"StringGrid1"_s); // the main window's grid has the same name
+    TDeviceList list = listOf({u"A", u"B", u"C"});
+    list.cell(TDeviceList::Mtbf, 2) = u"abc"_s; // as a parameters file may hold it
+    QWidget* focused = nullptr;
+    int row = -1, column = -1;
+    edit(list, [&] {
+        dialog->Edit1->setFocus();
+        dialog->SpeedButton1->click();
+        focused = dialog->focusWidget();
+        row = grid->currentRow();
+        column = grid->currentColumn();
+    });
+    EXPECT_EQ(desktop.errors,
+              QStringList{industrialAppTitle() + u"|Строка 2, столбец «Наработка на отказ, час»\n"
+                                                 u"'abc' is not a valid floating point value"_s});
+    EXPECT_EQ(focused, grid);
+    EXPECT_EQ(row, 2);
+    EXPECT_EQ(column, TDeviceList::Mtbf);
 }
 
 TEST_F(DeviceListDialog, RowCountFromCountField)
@@ -176,7 +277,7 @@ TEST_F(DeviceListDialog, RowCountFromCountField)
         QString count;
         int apply; // row count after "Применить" from 4 rows
         int show;
-    } cases[] = {{u"0"_s, 4, 1}, {u"5"_s, 6, 6}, {u"25"_s, 21, 21}, {u""_s, 3, 3}};
+    } cases[] = {{u"0"_s, 4, 1}, {u"5"_s, 6, 6}, {u"25"_s, 4, 21}, {u""_s, 3, 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count.toStdString());
         grid->setRowCount(4);
@@ -222,6 +323,9 @@ TEST_F(DeviceListDialog, KeyFiltersOfCountAndCells)
         {u',', 0, u"a,b,c."_s, u"a,bc."_s},
         {u',', 1, u"12a,3"_s, u"123"_s},
         {u'.', 2, u".0.5,1"_s, u"0.51"_s},
+        // The other separator is typed as the locale's, under the same rules.
+        {u',', 2, u".0.5,1"_s, u"0,51"_s},
+        {u'.', 2, u",0,9"_s, u"0.9"_s},
     };
     dialog->Edit1->setText(u"5"_s);
     dialog->show();

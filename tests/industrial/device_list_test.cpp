@@ -17,6 +17,23 @@ TEST(DeviceList, ShownCountFallsBackToTwo)
         EXPECT_EQ(shownDeviceCount(text), expected) << text.toStdString();
 }
 
+// "Применить" refuses what the list cannot take, however long the run of digits; below 21 it
+// shows what shownDeviceCount gives.
+TEST(DeviceList, AppliedCount)
+{
+    EXPECT_EQ(appliedDeviceCount(u"20"_s), 20);
+    EXPECT_EQ(appliedDeviceCount(u""_s), 2);
+    for (const QString& text : {u"21"_s, u"99999999999"_s}) {
+        SCOPED_TRACE(text.toStdString());
+        try {
+            appliedDeviceCount(text);
+            ADD_FAILURE() << "accepted";
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.message(), u"Число технических средств не может быть больше 20"_s);
+        }
+    }
+}
+
 TEST(DeviceList, ConfirmedCount)
 {
     EXPECT_EQ(confirmedDeviceCount(u"0"_s), 0);

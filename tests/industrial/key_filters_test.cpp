@@ -36,26 +36,42 @@ TEST(KeyFilters, FieldsWithoutContext)
     }
 }
 
+// Under either locale both separators are typed as the locale's one, never first, at most one.
 TEST(KeyFilters, DesignGrid)
 {
     struct Case {
         QChar separator;
         QString text;
         QChar key;
-        bool passes;
+        QChar typed; // null: refused
     };
     const std::vector<Case> cases = {
-        {u',', u""_s, u'7', true},    {u',', u""_s, u'\b', true},
-        {u',', u""_s, u',', false}, // a number does not start with the separator
-        {u',', u"5"_s, u',', true},   {u',', u"5,2"_s, u',', false}, // at most one
-        {u',', u"5"_s, u'.', false},                                 // the other separator
-        {u',', u"5"_s, u'\t', false}, {u',', u"5"_s, u'*', false},
-        {u',', u"5"_s, u'a', false},  {u'.', u"5"_s, u'.', true},
-        {u'.', u"5"_s, u',', false},  {u'.', u"5.2"_s, u'.', false},
+        {u',', u""_s, u'7', u'7'},
+        {u',', u""_s, u'\b', u'\b'},
+        // A number does not start with a separator.
+        {u',', u""_s, u',', {}},
+        {u',', u""_s, u'.', {}},
+        {u'.', u""_s, u',', {}},
+        // The other separator becomes the locale's.
+        {u',', u"5"_s, u',', u','},
+        {u',', u"5"_s, u'.', u','},
+        {u'.', u"5"_s, u'.', u'.'},
+        {u'.', u"5"_s, u',', u'.'},
+        // At most one, counting a "." that the design-point dialog wrote.
+        {u',', u"5,2"_s, u',', {}},
+        {u',', u"5,2"_s, u'.', {}},
+        {u',', u"0.03"_s, u',', {}},
+        {u',', u"0.03"_s, u'.', {}},
+        {u'.', u"5.2"_s, u'.', {}},
+        {u'.', u"5.2"_s, u',', {}},
+        // Nothing else.
+        {u',', u"5"_s, u'\t', {}},
+        {u',', u"5"_s, u'*', {}},
+        {u',', u"5"_s, u'a', {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QString(c.separator + c.text + u'|' + c.key).toStdString());
-        EXPECT_EQ(designGridKey(c.key, c.text, c.separator), c.passes ? c.key : QChar());
+        EXPECT_EQ(designGridKey(c.key, c.text, c.separator), c.typed);
     }
 }
 
@@ -66,39 +82,46 @@ TEST(KeyFilters, DeviceGridByColumn)
         QChar separator;
         QString text;
         QChar key;
-        bool passes;
+        QChar typed; // null: refused
     };
     const std::vector<Case> cases = {
-        // Name: anything, at most one locale separator.
-        {0, u',', u""_s, u'a', true},
-        {0, u',', u""_s, u' ', true},
-        {0, u',', u""_s, u'\t', true},
-        {0, u',', u""_s, u',', true},
-        {0, u',', u"a,b"_s, u',', false},
-        {0, u',', u"a,b"_s, u'.', true},
-        {0, u'.', u"a.b"_s, u'.', false},
+        // Name: anything, at most one locale separator; the other one stays as typed.
+        {0, u',', u""_s, u'a', u'a'},
+        {0, u',', u""_s, u' ', u' '},
+        {0, u',', u""_s, u'\t', u'\t'},
+        {0, u',', u""_s, u',', u','},
+        {0, u',', u"a,b"_s, u',', {}},
+        {0, u',', u"a,b"_s, u'.', u'.'},
+        {0, u'.', u"a.b"_s, u'.', {}},
+        {0, u'.', u"a"_s, u',', u','},
         // MTBF: digits and Backspace only.
-        {1, u',', u""_s, u'5', true},
-        {1, u',', u"5"_s, u'\b', true},
-        {1, u',', u"5"_s, u',', false},
-        {1, u',', u"5"_s, u'.', false},
-        {1, u',', u"5"_s, u'e', false},
-        {1, u',', u"5"_s, u'\t', false},
-        // Probability: digits, Backspace, one separator not first.
-        {2, u',', u""_s, u'0', true},
-        {2, u',', u""_s, u',', false},
-        {2, u',', u"0"_s, u',', true},
-        {2, u',', u"0,5"_s, u',', false},
-        {2, u',', u"0"_s, u'.', false},
-        {2, u',', u"0"_s, u'\b', true},
-        {2, u',', u"0"_s, u'-', false},
-        {2, u'.', u"0"_s, u'.', true},
-        {2, u'.', u""_s, u'.', false},
-        {2, u'.', u"0"_s, u',', false},
+        {1, u',', u""_s, u'5', u'5'},
+        {1, u',', u"5"_s, u'\b', u'\b'},
+        {1, u',', u"5"_s, u',', {}},
+        {1, u',', u"5"_s, u'.', {}},
+        {1, u'.', u"5"_s, u',', {}},
+        {1, u',', u"5"_s, u'e', {}},
+        {1, u',', u"5"_s, u'\t', {}},
+        // Probability: digits, Backspace, one separator not first, typed as the locale's.
+        {2, u',', u""_s, u'0', u'0'},
+        {2, u',', u""_s, u',', {}},
+        {2, u',', u""_s, u'.', {}},
+        {2, u',', u"0"_s, u',', u','},
+        {2, u',', u"0"_s, u'.', u','},
+        {2, u',', u"0,5"_s, u',', {}},
+        {2, u',', u"0,5"_s, u'.', {}},
+        {2, u',', u"0.5"_s, u',', {}},
+        {2, u',', u"0"_s, u'\b', u'\b'},
+        {2, u',', u"0"_s, u'-', {}},
+        {2, u'.', u"0"_s, u'.', u'.'},
+        {2, u'.', u"0"_s, u',', u'.'},
+        {2, u'.', u""_s, u'.', {}},
+        {2, u'.', u""_s, u',', {}},
+        {2, u'.', u"0.5"_s, u',', {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(
             QString(QString::number(c.column) + c.separator + c.text + u'|' + c.key).toStdString());
-        EXPECT_EQ(deviceGridKey(c.column, c.key, c.text, c.separator), c.passes ? c.key : QChar());
+        EXPECT_EQ(deviceGridKey(c.column, c.key, c.text, c.separator), c.typed);
     }
 }

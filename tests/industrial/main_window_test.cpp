@@ -199,7 +199,7 @@ TEST_F(MainWindowTest, DesignGridKeysUnderACommaLocale)
 {
     ScopedDecimalSeparator comma(u',');
     typeIntoCell(form.StringGrid1, 1, 1, u"1.5"_s);
-    EXPECT_EQ(form.StringGrid1->cells(1, 1), u"15"_s);
+    EXPECT_EQ(form.StringGrid1->cells(1, 1), u"1,5"_s);
     typeIntoCell(form.StringGrid1, 2, 1, u",5"_s);
     EXPECT_EQ(form.StringGrid1->cells(2, 1), u"5"_s);
     typeIntoCell(form.StringGrid1, 3, 1, u"1,2,3"_s);
@@ -212,7 +212,7 @@ TEST_F(MainWindowTest, DesignGridKeysUnderAPointLocale)
 {
     ScopedDecimalSeparator point(u'.');
     typeIntoCell(form.StringGrid1, 1, 1, u"0,0.3"_s);
-    EXPECT_EQ(form.StringGrid1->cells(1, 1), u"00.3"_s);
+    EXPECT_EQ(form.StringGrid1->cells(1, 1), u"0.03"_s);
 }
 
 TEST_F(MainWindowTest, AreaTableTakesDigitsAndBothSeparators)
