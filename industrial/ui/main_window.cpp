@@ -130,13 +130,10 @@ void TForm1::buildToolbar()
     TBHelp = commands.help;
     TBHelp->setVisible(false);
     TBExit = commands.exit;
-    const std::pair<QAction*, void (TForm1::*)()> bound[] = {
-        {TBNew, &TForm1::TBNewClick},   {TBLoad, &TForm1::TBLoadClick},
-        {TBSave, &TForm1::TBSaveClick}, {TBCalc, &TForm1::TBCalcClick},
-        {TBHelp, &TForm1::TBHelpClick}, {TBExit, &TForm1::TBExitClick}};
-    for (const auto& [action, handler] : bound)
-        connect(action, &QAction::triggered, this,
-                guarded(this, [this, handler = handler] { (this->*handler)(); }));
+    bindCommandToolbar(this, commands,
+                       {[this] { TBNewClick(); }, [this] { TBLoadClick(); },
+                        [this] { TBSaveClick(); }, [this] { TBCalcClick(); },
+                        [this] { TBHelpClick(); }, [this] { TBExitClick(); }});
 }
 
 void TForm1::buildInputs(QWidget* column)

@@ -168,13 +168,10 @@ void TMainForm::buildToolbar()
     TBXItem1 = commands.calculate;
     TBHelp = commands.help;
     TBExit = commands.exit;
-    const std::pair<QAction*, void (TMainForm::*)()> bound[] = {
-        {TBNew, &TMainForm::TBNewClick},   {TBLoad, &TMainForm::TBLoadClick},
-        {TBSave, &TMainForm::TBSaveClick}, {TBXItem1, &TMainForm::TBXItem1Click},
-        {TBHelp, &TMainForm::TBHelpClick}, {TBExit, &TMainForm::TBExitClick}};
-    for (const auto& [action, handler] : bound)
-        connect(action, &QAction::triggered, this,
-                guarded(this, [this, handler = handler] { (this->*handler)(); }));
+    bindCommandToolbar(this, commands,
+                       {[this] { TBNewClick(); }, [this] { TBLoadClick(); },
+                        [this] { TBSaveClick(); }, [this] { TBXItem1Click(); },
+                        [this] { TBHelpClick(); }, [this] { TBExitClick(); }});
 }
 
 void TMainForm::buildInputs(QWidget* column)
