@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -206,12 +207,30 @@ TEST_F(ObjectCommandsTest, FailedLoadsChangeNothing)
     writeFile(path(u"nan.rro"_s), nan);
     writeObject(u"short.rro"_s, sample(), 215);
     writeObject(u"empty.rro"_s, sample(), 0);
+    writeFile(path(u"text.rro"_s), QByteArray("0,0116\r\n").repeated(60));
+    StoredObject object = sample();
+    object.FClass = -3;
+    writeObject(u"class.rro"_s, object);
+    object = sample();
+    object.FireRoomAr = -50.0L;
+    writeObject(u"area.rro"_s, object);
+    object.FireRoomAr = std::numeric_limits<long double>::quiet_NaN();
+    writeObject(u"area-nan.rro"_s, object);
     form.setStatusText(u"before"_s);
     const QStringList before = state();
+    auto file = [this](const QString& name) { return u"Ovrelta|Файл «"_s + path(name) + u'»'; };
     const std::pair<QString, QString> cases[] = {
-        {u"short.rro"_s, u"Ovrelta|Read beyond end of file"_s},
-        {u"empty.rro"_s, u"Ovrelta|Read beyond end of file"_s},
-        {u"nan.rro"_s, u"Ovrelta|Invalid floating point operation"_s},
+        {u"short.rro"_s, file(u"short.rro"_s) + u", запись 22\nRead beyond end of file"_s},
+        {u"empty.rro"_s, file(u"empty.rro"_s) + u", запись 1\nRead beyond end of file"_s},
+        {u"nan.rro"_s, file(u"nan.rro"_s) + u", запись 16\nЗапись не содержит конечного числа"_s},
+        {u"text.rro"_s,
+         file(u"text.rro"_s) + u"\nФайл длиннее 280 байт: это не файл объекта программы"_s},
+        {u"class.rro"_s, file(u"class.rro"_s) +
+                             u", запись 21\nКласс должен быть целым числом от 0 до 7, а не -3"_s},
+        {u"area.rro"_s,
+         file(u"area.rro"_s) + u", запись 20\nЗначение не может быть отрицательным: -50"_s},
+        {u"area-nan.rro"_s,
+         file(u"area-nan.rro"_s) + u", запись 20\nЗапись не содержит конечного числа"_s},
         {u"missing.rro"_s,
          u"Ovrelta|Не удалось открыть файл «"_s + path(u"missing.rro"_s) + u"»: "_s},
     };
