@@ -251,6 +251,9 @@ void TMainForm::buildInputs(QWidget* column)
 
     // The fire frequency lies over RadioGroup1 and is never hidden with a group.
     QpEdit = new QLineEdit(u"0"_s, column);
+    QpEdit->setObjectName(u"QpEdit"_s);
+    // It stands in the group without a label of its own: the group's title names it.
+    QpEdit->setAccessibleName(RadioGroup1->title().trimmed());
     QpEdit->setFixedSize(EditWidth, QpEdit->sizeHint().height());
     QpEdit->setProperty(TagProperty, 2);
     BitBtn1 = tableButton(column);
@@ -283,6 +286,7 @@ void TMainForm::buildEvacuationGroups(QWidget* column)
     LabeledEdit5 = numericEdit(u"Время блокирования путей эвакуации, мин  "_s, 5, GroupBox1);
     Label1 = new QLabel(u"Время начала эвакуации, мин  "_s, GroupBox1);
     LabeledEdit6 = new QLineEdit(GroupBox1);
+    LabeledEdit6->setObjectName(u"LabeledEdit6"_s);
     LabeledEdit6->setProperty(TagProperty, 6);
     alignEdit(Label1, LabeledEdit6);
     Label1->setBuddy(LabeledEdit6);
@@ -293,6 +297,13 @@ void TMainForm::buildEvacuationGroups(QWidget* column)
     for (LabeledEdit* edit : {LabeledEdit1, LabeledEdit4, LabeledEdit5, LabeledEdit7})
         edit->setText(u"0"_s);
     LabeledEdit6->setText(u"0"_s);
+    // A conversion error finds its field by these names.
+    const std::pair<LabeledEdit*, QString> named[] = {
+        {Edit_Ne, u"Edit_Ne"_s},           {Edit_Nneev, u"Edit_Nneev"_s},
+        {LabeledEdit1, u"LabeledEdit1"_s}, {LabeledEdit4, u"LabeledEdit4"_s},
+        {LabeledEdit5, u"LabeledEdit5"_s}, {LabeledEdit7, u"LabeledEdit7"_s}};
+    for (const auto& [edit, name] : named)
+        edit->setObjectName(name);
 
     auto* startRow = new QHBoxLayout();
     startRow->setSpacing(LabelGap);

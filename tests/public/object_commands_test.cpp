@@ -280,7 +280,8 @@ TEST_F(ObjectCommandsTest, FailedSavesSayWhyAndKeepTheOldFiles)
     desktop.errors.clear();
     form.LabeledEdit4->setText(u","_s);
     runWithName(form.TBSave, path(u"kept.rro"_s));
-    EXPECT_EQ(desktop.errors, QStringList({u"Ovrelta|',' is not a valid floating point value"_s}));
+    EXPECT_EQ(desktop.errors, QStringList({u"Ovrelta|Поле «Расчетное время эвакуации людей, мин»\n"
+                                           u"',' is not a valid floating point value"_s}));
     EXPECT_EQ(fileContents(path(u"kept.rro"_s)), QByteArray("old contents"));
     EXPECT_EQ(form.statusText(), u"before"_s);
 }
