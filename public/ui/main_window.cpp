@@ -147,8 +147,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     bindNumericEdits();
     setTabOrderOfInputs();
-    resize(578, 583);
-    centreOnDesktop(this);
+    setDesignSize(this, DesignSize{QSize(578, 583), true}); // the outer size, frame included
     FormCreate();
 }
 

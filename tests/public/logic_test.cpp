@@ -100,7 +100,7 @@ TEST(WorkArea, BoundingBoxOfARegionLessAnother)
     EXPECT_EQ(regionDifferenceBox({5, 5, 5, 10}, {0, 0, 1, 1}), (TRect{0, 0, 0, 0}));
 }
 
-TEST(WorkArea, FittingComparesTheClientAreaAndSetsTheOuterFrame)
+TEST(WorkArea, FittingComparesAndSetsTheOuterFrame)
 {
     const QSize client(578, 583);
     struct Case {
@@ -123,4 +123,86 @@ TEST(WorkArea, FittingComparesTheClientAreaAndSetsTheOuterFrame)
 
     EXPECT_EQ(desktopCentred({0, 0, 1024, 768}, client), QPoint(223, 92));
     EXPECT_EQ(desktopCentred({1024, 0, 2048, 768}, QSize(100, 101)), QPoint(1486, 333));
+}
+
+TEST(WorkArea, FormsPlacedByTheirFramesOnceTheMarginsAreKnown)
+{
+    const QMargins none;
+    const QMargins wm(1, 20, 1, 5); // a window manager's frame: thin sides, a title bar
+    const DesignSize mainWindow{QSize(578, 583), true};
+    const DesignSize dialog{QSize(600, 499), false};
+    const TRect screen1024{0, 0, 1024, 768};
+    const TRect screen800{0, 0, 800, 600};
+    struct Case {
+        const char* name;
+        TRect desktop;
+        TRect work;
+        DesignSize design;
+        QMargins margins;
+        bool fit;
+        FormPlacement expected;
+    };
+    const Case cases[] = {
+        {"outer size, not yet framed",
+         screen1024,
+         screen1024,
+         mainWindow,
+         none,
+         true,
+         {{223, 92}, {578, 583}}},
+        {"outer size framed: the frame keeps its place, the client shrinks",
+         screen1024,
+         screen1024,
+         mainWindow,
+         wm,
+         true,
+         {{223, 92}, {576, 558}}},
+        {"client size framed: centred by the frame",
+         screen1024,
+         screen1024,
+         dialog,
+         wm,
+         true,
+         {{211, 122}, {600, 499}}},
+        {"800 x 600: the outer size fits",
+         screen800,
+         screen800,
+         mainWindow,
+         wm,
+         true,
+         {{111, 8}, {576, 558}}},
+        {"800 x 600 less a 30 px panel: fitted, the client inside the frame",
+         screen800,
+         {0, 0, 800, 570},
+         mainWindow,
+         wm,
+         true,
+         {{5, 5}, {793, 530}}},
+        {"the client fits, the frame does not",
+         screen1024,
+         {0, 0, 1024, 520},
+         dialog,
+         wm,
+         true,
+         {{5, 5}, {1017, 480}}},
+        {"the same before framing",
+         screen1024,
+         {0, 0, 1024, 520},
+         dialog,
+         none,
+         true,
+         {{212, 134}, {600, 499}}},
+        {"not fitted (its table failed): centred, larger than the work area",
+         screen1024,
+         {0, 0, 1024, 520},
+         dialog,
+         wm,
+         false,
+         {{211, 122}, {600, 499}}},
+    };
+    for (const Case& c : cases) {
+        const FormPlacement placed = placeForm(c.desktop, c.work, c.design, c.margins, c.fit);
+        EXPECT_EQ(placed.framePos, c.expected.framePos) << c.name;
+        EXPECT_EQ(placed.clientSize, c.expected.clientSize) << c.name;
+    }
 }
