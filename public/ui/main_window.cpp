@@ -13,6 +13,7 @@
 #include "public/ui/fire_frequency_dialog.h"
 #include "public/ui/globals.h"
 #include "public/ui/work_area_fit.h"
+#include "public/ui/wrapping_check_box.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -232,15 +233,18 @@ void TMainForm::buildInputs(QWidget* column)
         stack->addWidget(group);
 
     GroupBox2 = new QGroupBox(u" Коэффициенты для Ф1.1 1.3 1.4 "_s, column);
-    GroupBox2->setFixedHeight(101);
-    CBdislocation = new QCheckBox(
+    // The column is as wide as the scroll box shows it: a caption longer than that takes a
+    // second line, and the group grows to hold it.
+    GroupBox2->setMinimumHeight(101);
+    CBdislocation = new WrappingCheckBox(
         u"Дислокация подразделений пожарной охраны соответсвует требованиям НД по ПБ"_s, GroupBox2);
-    CBsredstvapoj = new QCheckBox(
+    CBsredstvapoj = new WrappingCheckBox(
         u"Соблюдаются требования НД по ПБ к оснащению первичными средствами пожаротушения"_s,
         GroupBox2);
-    CBavarvih = new QCheckBox(u"Соблюдаются требования НД по ПБ к устройству аварийных выходов"_s,
-                              GroupBox2);
-    CBputievac = new QCheckBox(u"Соблюдаются требования НД по ПБ к путям эвакуации"_s, GroupBox2);
+    CBavarvih = new WrappingCheckBox(
+        u"Соблюдаются требования НД по ПБ к устройству аварийных выходов"_s, GroupBox2);
+    CBputievac =
+        new WrappingCheckBox(u"Соблюдаются требования НД по ПБ к путям эвакуации"_s, GroupBox2);
     QVBoxLayout* checks = groupLayout(GroupBox2);
     checks->setSpacing(0);
     for (QCheckBox* box : {CBdislocation, CBsredstvapoj, CBavarvih, CBputievac})

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -134,6 +136,40 @@ TEST_F(KestrumWindowTest, ClassDecidesTheGroupsAndKeepsTheirOrder)
     // Hiding keeps what the groups hold.
     EXPECT_EQ(form.LabeledEdit5->text(), u"3,5"_s);
     EXPECT_TRUE(form.CBavarvih->isChecked());
+}
+
+TEST_F(KestrumWindowTest, TheInputColumnFitsTheScrollBox)
+{
+    const QWidget* viewport = form.ScrollBox1->viewport();
+    QWidget* column = form.ScrollBox1->widget();
+    for (int item : {0, 4}) { // the two sets of groups
+        chooseClass(item);
+        SCOPED_TRACE(item);
+        EXPECT_EQ(column->width(), viewport->width());
+        EXPECT_EQ(form.ScrollBox1->horizontalScrollBar()->maximum(), 0);
+        for (const QWidget* group : shownGroups())
+            EXPECT_LE(group->geometry().right(), viewport->width() - 1);
+        // Every caption whole: a check box wider than the column takes more lines.
+        for (const QAbstractButton* button : column->findChildren<QAbstractButton*>()) {
+            if (!button->isVisible())
+                continue;
+            EXPECT_TRUE(button->parentWidget()->contentsRect().contains(button->geometry()))
+                << button->text().toStdString();
+            if (qobject_cast<const QCheckBox*>(button))
+                EXPECT_GE(button->height(), button->heightForWidth(button->width()))
+                    << button->text().toStdString();
+            else
+                EXPECT_GE(button->width(), button->sizeHint().width())
+                    << button->text().toStdString();
+        }
+    }
+    // A click on the second line of a caption ticks its box, as one on the first line does.
+    chooseClass(0);
+    QCheckBox* box = form.CBsredstvapoj;
+    if (box->height() > box->sizeHint().height()) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 3, box->height() - 4));
+        EXPECT_TRUE(box->isChecked());
+    }
 }
 
 TEST_F(KestrumWindowTest, NewResetsTheInputsButTheClassScenarioAndConditions)
