@@ -12,6 +12,7 @@
 #include "public/ui/evacuation_start_dialog.h"
 #include "public/ui/fire_frequency_dialog.h"
 #include "public/ui/globals.h"
+#include "public/ui/path_label.h"
 #include "public/ui/work_area_fit.h"
 #include "public/ui/wrapping_check_box.h"
 
@@ -142,7 +143,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     ScrollBox1->setWidget(column);
     setCentralWidget(ScrollBox1);
 
-    StatusBar1Panel = new QLabel(this);
+    StatusBar1Panel = new PathLabel(this);
     StatusBar1Panel->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(StatusBar1Panel, 1);
 

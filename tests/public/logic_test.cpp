@@ -1,4 +1,5 @@
 #include "public/key_filters.h"
+#include "public/path_elide.h"
 #include "public/work_area.h"
 #include "support/test_support.h"
 
@@ -204,5 +205,38 @@ TEST(WorkArea, FormsPlacedByTheirFramesOnceTheMarginsAreKnown)
         const FormPlacement placed = placeForm(c.desktop, c.work, c.design, c.margins, c.fit);
         EXPECT_EQ(placed.framePos, c.expected.framePos) << c.name;
         EXPECT_EQ(placed.clientSize, c.expected.clientSize) << c.name;
+    }
+}
+
+TEST(PathElide, KeepsTheBeginningAndTheFileName)
+{
+    // One unit of width per character.
+    const TextWidth count = [](const QString& text) { return static_cast<int>(text.size()); };
+    const QString saved = u"Параметры сохранены в: /home/user/projects/school/object.rro"_s;
+    struct Case {
+        QString text;
+        int width;
+        QString shown;
+    };
+    const Case cases[] = {
+        {saved, 100, saved},
+        {saved, static_cast<int>(saved.size()), saved},
+        {saved, 40, u"Параметры сохранены в: /home…/object.rro"_s},
+        {saved, 12, u"…/object.rro"_s},
+        // Not even the file name fits: the two ends of the whole text.
+        {saved, 11, u"Парам…t.rro"_s},
+        {u"/a/averyveryverylongname.rro"_s, 10, u"/a/av….rro"_s},
+        {u"no separator at all"_s, 7, u"no …all"_s},
+        {u"abc"_s, 1, u"…"_s},
+        {u"abc"_s, 0, QString()},
+        {QString(), 0, QString()},
+        // A character outside the 16-bit range is never cut in two.
+        {u"/x/\U0001F525\U0001F525/file"_s, 11, u"/x/\U0001F525…/file"_s},
+        {u"/x/\U0001F525\U0001F525/file"_s, 10, u"/x/…/file"_s},
+    };
+    for (const Case& c : cases) {
+        const QString shown = elidePathMiddle(c.text, c.width, count);
+        EXPECT_EQ(shown, c.shown) << c.text.toStdString() << " in " << c.width;
+        EXPECT_LE(shown.size(), std::max(c.width, 0));
     }
 }

@@ -2,11 +2,13 @@
 #include "common/radio_group.h"
 #include "kestrum_window.h"
 #include "public/object_file.h"
+#include "public/ui/path_label.h"
 #include "public/ui/table_grid.h"
 #include "support/modal.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <limits>
@@ -94,6 +96,28 @@ TEST_F(ObjectCommandsTest, FreshStartSavesThe280BytesOfTheFormat)
                                        zero.repeated(4) + one + zero.repeated(8));
     EXPECT_EQ(form.statusText(), u"Параметры сохранены в: "_s + saved);
     EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST_F(ObjectCommandsTest, ALongPathShowsItsBeginningAndItsFileName)
+{
+    const QString folder = u"/Объекты общественного назначения, расчёты пожарного риска 2024"_s;
+    ASSERT_TRUE(QDir().mkpath(dir.path() + folder + folder));
+    const QString saved = dir.path() + folder + folder + u"/школа.rro"_s;
+    const QSize before = form.frameGeometry().size();
+    runWithName(form.TBSave, saved);
+    EXPECT_EQ(form.statusText(), u"Параметры сохранены в: "_s + saved);
+
+    const PathLabel* panel = form.StatusBar1Panel;
+    const QString shown = panel->shownText();
+    EXPECT_TRUE(shown.startsWith(u"Параметры сохранены в: "_s + dir.path().left(4)))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(u"…/школа.rro"_s)) << shown.toStdString();
+    EXPECT_LE(panel->fontMetrics().horizontalAdvance(shown), panel->contentsRect().width());
+    EXPECT_EQ(panel->toolTip(), form.statusText());
+    // The window keeps its size and shows the whole panel.
+    EXPECT_EQ(form.frameGeometry().size(), before);
+    const QRect inWindow(panel->mapTo(&form, QPoint()), panel->size());
+    EXPECT_TRUE(form.rect().contains(inWindow));
 }
 
 TEST_F(ObjectCommandsTest, SaveAndLoadRestoreEveryGroupBoxAndEdit)
