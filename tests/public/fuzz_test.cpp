@@ -147,7 +147,7 @@ TEST(Fuzzing, TableFiles)
             i % 2 == 0 ? fuzz.randomText(40, alphabet) : fuzz.mutate(seed, alphabet);
         CheckingTable table;
         try {
-            loadTable(table, bytes);
+            loadTable(table, bytes, QStringLiteral("fuzz.rrt"));
             EXPECT_EQ(table.cells, static_cast<long long>(table.cols) * table.rows);
             ++loaded;
         } catch (const ETableFileError&) {
