@@ -1,12 +1,16 @@
 #include "public/object_file.h"
 
+#include "common/decimal_format.h"
 #include "common/errors.h"
 #include "common/file_write.h"
+#include "public/building_record.h"
 #include "public/extended80.h"
 
 #include <QFile>
 #include <cmath>
 #include <limits>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace
 {
@@ -28,35 +32,82 @@ private:
     QByteArray m_bytes;
 };
 
+// Reads the records in file order, each checked for what the program writes into it. A failure
+// names the file and the record it stopped at.
 class RecordReader
 {
 public:
-    explicit RecordReader(const QByteArray& bytes) : m_bytes(bytes) {}
+    RecordReader(const QByteArray& bytes, const QString& path) : m_bytes(bytes), m_path(path) {}
 
     long double value()
     {
-        if (m_pos + ObjectRecordSize > m_bytes.size())
-            throw EReadError();
+        const int record = m_record + 1;
+        if (qsizetype{record} * ObjectRecordSize > m_bytes.size())
+            throw atRecord(EReadError(), record);
         Extended80 bytes{};
         for (std::size_t i = 0; i < bytes.size(); ++i)
-            bytes[i] = static_cast<std::uint8_t>(m_bytes.at(m_pos + static_cast<qsizetype>(i)));
-        m_pos += ObjectRecordSize;
-        return decodeExtended(bytes);
+            bytes[i] = static_cast<std::uint8_t>(
+                m_bytes.at(qsizetype{m_record} * ObjectRecordSize + static_cast<qsizetype>(i)));
+        m_record = record;
+        const long double value = decodeExtended(bytes);
+        // A NaN, an infinity or a pattern that no arithmetic writes (an unnormal, a
+        // pseudo-denormal) comes from another kind of file.
+        if (!std::isfinite(value) || encodeExtended(value) != bytes)
+            refuse(u"Запись не содержит конечного числа"_s);
+        return value;
+    }
+
+    // A time, a number of people or an area.
+    long double notNegative()
+    {
+        const long double v = value();
+        if (v < 0.0L)
+            refuse(u"Значение не может быть отрицательным: "_s + generalFloatText(v));
+        return v;
     }
 
     // A whole number the record must hold: converting anything else is not defined.
     std::int32_t whole()
     {
         const long double rounded = roundHalfEven(value());
-        if (!std::isfinite(rounded) || rounded < std::numeric_limits<std::int32_t>::min() ||
+        if (rounded < std::numeric_limits<std::int32_t>::min() ||
             rounded > std::numeric_limits<std::int32_t>::max())
-            throw EInvalidOp();
+            throw atRecord(EInvalidOp(), m_record);
         return static_cast<std::int32_t>(rounded);
     }
 
+    // The chosen item of a group of `count` items; what: the reason's subject.
+    std::int32_t item(int count, const QString& what)
+    {
+        const long double v = value();
+        if (!(v >= 0.0L && v < count && v == std::floor(v)))
+            refuse(what + u" должен быть целым числом от 0 до "_s + QString::number(count - 1) +
+                   u", а не "_s + generalFloatText(v));
+        return static_cast<std::int32_t>(v);
+    }
+
+    bool mark()
+    {
+        const long double v = value();
+        if (v != 0.0L && v != 1.0L)
+            refuse(u"Отметка должна быть 0 или 1, а не "_s + generalFloatText(v));
+        return v == 1.0L;
+    }
+
 private:
+    template <class E> E atRecord(E error, int record) const
+    {
+        error.setPlace(ErrorPlace::described(objectRecordPlace(m_path, record)));
+        return error;
+    }
+    [[noreturn]] void refuse(const QString& reason) const
+    {
+        throw atRecord(EObjectFileError(reason), m_record);
+    }
+
     const QByteArray& m_bytes;
-    qsizetype m_pos = 0;
+    const QString& m_path;
+    int m_record = 0; // the records read so far
 };
 
 } // namespace
@@ -93,25 +144,39 @@ QByteArray encodeObject(const StoredObject& object)
     return out.bytes();
 }
 
-StoredObject decodeObject(const QByteArray& bytes)
+QString objectRecordPlace(const QString& path, int record)
 {
-    RecordReader in(bytes);
+    return u"Файл «"_s + path + u"», запись "_s + QString::number(record);
+}
+
+StoredObject decodeObject(const QByteArray& bytes, const QString& path)
+{
+    if (bytes.size() > FullSize) {
+        EObjectFileError error(u"Файл длиннее "_s + QString::number(FullSize) +
+                               u" байт: это не файл объекта программы"_s);
+        error.setPlace(ErrorPlace::described(u"Файл «"_s + path + u'»'));
+        throw error;
+    }
+    RecordReader in(bytes, path);
     StoredObject object;
-    for (long double& value : object.Par)
-        value = in.value();
+    for (int slot = 0; slot < TZdanie::ParCount; ++slot) {
+        const bool time = slot == ParSlot::Tf || slot == ParSlot::Tr || slot == ParSlot::Tne ||
+                          slot == ParSlot::Tbl || slot == ParSlot::Tsk;
+        object.Par.at(static_cast<std::size_t>(slot)) = time ? in.notNegative() : in.value();
+    }
     object.NomScen = in.whole();
     for (std::int32_t& item : object.SystemItems)
-        item = in.whole();
-    object.FireRoomAr = in.value();
+        item = in.item(3, u"Номер пункта"_s);
+    object.FireRoomAr = in.notNegative();
     object.olderLayout = bytes.size() < OlderSize + ObjectRecordSize;
     if (object.olderLayout)
         return object;
-    object.FClass = in.whole();
+    object.FClass = in.item(8, u"Класс"_s);
     object.ReservedInt = in.whole();
-    object.Ne = roundHalfEven(in.value());
-    object.Nneev = roundHalfEven(in.value());
+    object.Ne = roundHalfEven(in.notNegative());
+    object.Nneev = roundHalfEven(in.notNegative());
     for (bool& condition : object.Conditions)
-        condition = in.value() != 0.0L;
+        condition = in.mark();
     return object;
 }
 
@@ -122,11 +187,11 @@ void writeObjectFile(const QString& path, const StoredObject& object)
 
 StoredObject readObject(QFileDevice& file, const QString& path)
 {
-    // Nothing after record 28 is read: a large file chosen by mistake costs nothing.
-    const QByteArray bytes = file.read(FullSize);
+    // One byte past record 28 tells a longer file: a large file chosen by mistake costs nothing.
+    const QByteArray bytes = file.read(FullSize + 1);
     if (file.error() != QFileDevice::NoError)
         throw EFileError::cannotOpen(path, file.errorString());
-    return decodeObject(bytes);
+    return decodeObject(bytes, path);
 }
 
 StoredObject readObjectFile(const QString& path)

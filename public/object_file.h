@@ -3,6 +3,8 @@
 // The object file "*.rro": the inputs of one public building as 28 extended-precision numbers of
 // 10 bytes each (public/extended80.h), no header. Files of the older layout end after the 20th.
 
+#include "common/errors.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -29,14 +31,29 @@ struct StoredObject {
                                                //        CBavarvih, CBputievac
 };
 
+// A file that is no object file of the program: too long, or a record holding what the program
+// never writes.
+class EObjectFileError : public AppError
+{
+public:
+    using AppError::AppError;
+};
+
+// The description of a record of an object file, "Файл «PATH», запись N".
+QString objectRecordPlace(const QString& path, int record);
+
 // All 28 records, 280 bytes.
 QByteArray encodeObject(const StoredObject& object);
 
-// Reads the records of a whole file. 20 whole records (200 to 209 bytes) are the older layout;
-// fewer, or 21 to 27, throw EReadError; bytes after record 28 are ignored. The whole numbers are
-// rounded half to even and throw EInvalidOp when not finite or outside 32 bits; Ne and Nneev are
-// rounded likewise but stay extended; a condition holds when its record is not zero.
-StoredObject decodeObject(const QByteArray& bytes);
+// Reads the records of the whole file `path`. 20 whole records (200 to 209 bytes) are the older
+// layout; fewer, or 21 to 27, throw EReadError; more than 280 bytes throw EObjectFileError. Every
+// record must hold a finite number encoded as the program writes it, the times, the numbers of
+// people and the area must not be negative, the protection items and the class must be whole
+// numbers within their groups and the conditions 0 or 1; else EObjectFileError. The scenario
+// number and ReservedInt are rounded half to even and throw EInvalidOp outside 32 bits; Ne and
+// Nneev are rounded likewise but stay extended. Every failure names the file and, where one
+// applies, the record.
+StoredObject decodeObject(const QByteArray& bytes, const QString& path);
 
 // Nearest whole value, halfway to the even one; infinities and NaN stay as they are.
 long double roundHalfEven(long double value);

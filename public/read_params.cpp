@@ -1,6 +1,9 @@
 #include "public/read_params.h"
 
+#include "common/errors.h"
 #include "common/number_parse.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace
 {
@@ -15,6 +18,12 @@ long double systemProbability(int item, long double fixed)
     return item == 0 || item == 1 ? fixed : 0.0L;
 }
 
+// str2r of the text of the control named `control`; a failure names that control.
+long double fieldValue(const QString& control, const QString& text)
+{
+    return atPlace(ErrorPlace::field(control), [&text] { return str2r(text); });
+}
+
 } // namespace
 
 void ReadParams(const MainFormInputs& in, TZdanie& record)
@@ -22,17 +31,18 @@ void ReadParams(const MainFormInputs& in, TZdanie& record)
     int scenario = 0;
     record.NomScen = tryStrToInt(in.LENomScen, scenario) ? scenario : 1;
     record.FClass = in.RBFClass;
-    record.Par[ParSlot::Qp] =
-        in.RadioGroup1 != 0 || in.QpEdit.isEmpty() ? QpWithoutStatistics : str2r(in.QpEdit);
+    record.Par[ParSlot::Qp] = in.RadioGroup1 != 0 || in.QpEdit.isEmpty()
+                                  ? QpWithoutStatistics
+                                  : fieldValue(u"QpEdit"_s, in.QpEdit);
     record.Par[ParSlot::Rap] = systemProbability(in.RadioGroup2, RapFixed);
     // Each field is stored before the next is read: a failure keeps the earlier ones.
-    record.Par[ParSlot::Tf] = str2r(in.LabeledEdit1);
-    record.Par[ParSlot::Tr] = str2r(in.LabeledEdit4);
-    record.Par[ParSlot::Tne] = str2r(in.LabeledEdit6);
-    record.Par[ParSlot::Tbl] = str2r(in.LabeledEdit5);
-    record.Par[ParSlot::Tsk] = str2r(in.LabeledEdit7);
-    record.Ne = str2r(in.Edit_Ne);
-    record.Nneev = str2r(in.Edit_Nneev);
+    record.Par[ParSlot::Tf] = fieldValue(u"LabeledEdit1"_s, in.LabeledEdit1);
+    record.Par[ParSlot::Tr] = fieldValue(u"LabeledEdit4"_s, in.LabeledEdit4);
+    record.Par[ParSlot::Tne] = fieldValue(u"LabeledEdit6"_s, in.LabeledEdit6);
+    record.Par[ParSlot::Tbl] = fieldValue(u"LabeledEdit5"_s, in.LabeledEdit5);
+    record.Par[ParSlot::Tsk] = fieldValue(u"LabeledEdit7"_s, in.LabeledEdit7);
+    record.Ne = fieldValue(u"Edit_Ne"_s, in.Edit_Ne);
+    record.Nneev = fieldValue(u"Edit_Nneev"_s, in.Edit_Nneev);
     record.Par[ParSlot::Robn] = systemProbability(in.RadioGroup3, DetectionFixed);
     record.Par[ParSlot::Rsoue] = systemProbability(in.RadioGroup4, DetectionFixed);
     record.Par[ParSlot::Rpdz] = systemProbability(in.RadioGroup5, DetectionFixed);

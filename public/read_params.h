@@ -29,6 +29,7 @@ struct MainFormInputs {
 };
 
 // Gathers the inputs into the record, field by field in a fixed order. A text that is no number
-// throws EConvertError; the fields gathered before it keep their new values, the rest their old.
+// throws EConvertError, placed at the control it came from (ErrorPlace::field with the control's
+// name); the fields gathered before it keep their new values, the rest their old.
 // FileName, FireRoomAr, ReservedInt and the reserved slots are not touched.
 void ReadParams(const MainFormInputs& inputs, TZdanie& record);

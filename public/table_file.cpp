@@ -98,14 +98,18 @@ ETableFileError ETableFileError::invalidNumericInput()
     return ETableFileError(u"Invalid numeric input"_s);
 }
 
-void loadTable(TableSink& grid, const QByteArray& bytes)
+void loadTable(TableSink& grid, const QByteArray& bytes, const QString& path)
 {
     LineReader lines(bytes);
-    const int cols = readCount(lines);
+    auto atLine = [&path](qint64 line) { return ErrorPlace::described(fileLinePlace(path, line)); };
+    const int cols = atPlace(atLine(1), [&lines] { return readCount(lines); });
     grid.setColCount(cols);
-    const int rows = readCount(lines);
-    if (cols * rows > MaxTableCells)
-        throw ETableFileError::invalidNumericInput();
+    const int rows = atPlace(atLine(2), [&lines, cols] {
+        const int count = readCount(lines);
+        if (cols * count > MaxTableCells)
+            throw ETableFileError::invalidNumericInput();
+        return count;
+    });
     grid.setRowCount(rows);
     for (int c = 0; c < cols; ++c)
         for (int r = 0; r < rows; ++r)
@@ -123,5 +127,5 @@ void LoadStringGrid(TableSink& grid, const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw ETableFileError::diskReadError();
-    loadTable(grid, bytes);
+    loadTable(grid, bytes, path);
 }

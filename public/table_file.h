@@ -39,8 +39,9 @@ inline constexpr int MaxTableCells = 100000;
 // Lines end at LF, a CR before it dropped; byte 0x1A ends the file. A count line holds a decimal
 // whole number after optional blanks, ended by a blank or the line's end; a count below 1 counts
 // as 1, and so does a count line past the end of the file. Cells take whole lines, untrimmed;
-// those past the end of the file are empty. Throws ETableFileError for a bad count.
-void loadTable(TableSink& grid, const QByteArray& bytes);
+// those past the end of the file are empty. Throws ETableFileError for a bad count, placed at its
+// line of the file `path`.
+void loadTable(TableSink& grid, const QByteArray& bytes, const QString& path);
 
 // Reads the file at path into grid. Throws ETableFileError.
 void LoadStringGrid(TableSink& grid, const QString& path);

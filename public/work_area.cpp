@@ -81,11 +81,26 @@ QPoint desktopCentred(const TRect& desktop, const QSize& outerSize)
             desktop.Top + (desktop.height() - outerSize.height()) / 2};
 }
 
-std::optional<QRect> fittedFrame(const TRect& workArea, const QSize& clientSize)
+std::optional<QRect> fittedFrame(const TRect& workArea, const QSize& frameSize)
 {
     const int w = workArea.width();
     const int h = workArea.height();
-    if (h >= clientSize.height() && w >= clientSize.width())
+    if (h >= frameSize.height() && w >= frameSize.width())
         return std::nullopt;
     return QRect(5, 5, w - 5, h - 15);
+}
+
+QSize DesignSize::frameSize(const QMargins& margins) const
+{
+    return outer ? size : size.grownBy(margins);
+}
+
+FormPlacement placeForm(const TRect& desktop, const TRect& workArea, const DesignSize& design,
+                        const QMargins& margins, bool fitToWorkArea)
+{
+    const QSize frame = design.frameSize(margins);
+    if (const std::optional<QRect> fitted =
+            fitToWorkArea ? fittedFrame(workArea, frame) : std::nullopt)
+        return {fitted->topLeft(), fitted->size().shrunkBy(margins)};
+    return {desktopCentred(desktop, frame), frame.shrunkBy(margins)};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -40,6 +41,28 @@ TRect workAreaOf(const TRect& screen, const TRect& available);
 // Where a window of the given outer size stands centred on the desktop.
 QPoint desktopCentred(const TRect& desktop, const QSize& outerSize);
 
-// The outer frame that FitToWorkArea gives a window whose client area does not fit into the work
-// area: left 5, top 5, the work area's width less 5 and height less 15. None when it fits.
-std::optional<QRect> fittedFrame(const TRect& workArea, const QSize& clientSize);
+// The outer frame that FitToWorkArea gives a window whose frame does not fit into the work area:
+// left 5, top 5, the work area's width less 5 and height less 15. None when it fits.
+std::optional<QRect> fittedFrame(const TRect& workArea, const QSize& frameSize);
+
+// How a form's design states its size: as the frame's outer size (the main window) or as its
+// client area (the table dialogs).
+struct DesignSize {
+    QSize size;
+    bool outer = false;
+
+    // The frame's size with these margins around the client area.
+    QSize frameSize(const QMargins& margins) const;
+};
+
+// Where a form's frame stands and how large its client area is.
+struct FormPlacement {
+    QPoint framePos;
+    QSize clientSize;
+};
+
+// The form at its design size within a frame of the given margins (none before the window
+// manager has framed it): centred on the desktop, or, when fitted and its frame does not fit
+// into the work area, in the frame that fittedFrame gives.
+FormPlacement placeForm(const TRect& desktop, const TRect& workArea, const DesignSize& design,
+                        const QMargins& margins, bool fitToWorkArea);

@@ -40,6 +40,7 @@ TODlg2::TODlg2(QWidget* parent, const QString& tableFolder)
     });
 
     runFormCreate([this] { FormCreate(); });
+    showChoice(); // also when the table failed: the design grid's first cell is nobody's choice
 }
 
 TODlg2::~TODlg2()
@@ -79,6 +80,7 @@ void TODlg2::CBClick()
         CellSelected = false;
         LabeledEdit1->setEnabled(true);
     }
+    showChoice();
 }
 
 void TODlg2::FormShow()
@@ -86,6 +88,12 @@ void TODlg2::FormShow()
     const bool defaultArea = LabeledEdit1->text() == u"1"_s;
     CB->setChecked(!defaultArea); // a change runs CBClick
     StringGrid1->setEnabled(defaultArea);
+    showChoice();
+}
+
+void TODlg2::showChoice()
+{
+    StringGrid1->showChoice(CellSelected, SelCol, SelRow);
 }
 
 void TODlg2::LabeledEdit1KeyPress(QChar& key)

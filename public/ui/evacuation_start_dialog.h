@@ -30,4 +30,7 @@ protected:
 
 private:
     void FormCreate();
+    // The grid shows the remembered cell as chosen while CellSelected holds, and nothing else:
+    // "Готово" writes what the dialog shows.
+    void showChoice();
 };

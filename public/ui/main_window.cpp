@@ -12,7 +12,9 @@
 #include "public/ui/evacuation_start_dialog.h"
 #include "public/ui/fire_frequency_dialog.h"
 #include "public/ui/globals.h"
+#include "public/ui/path_label.h"
 #include "public/ui/work_area_fit.h"
+#include "public/ui/wrapping_check_box.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -141,14 +143,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     ScrollBox1->setWidget(column);
     setCentralWidget(ScrollBox1);
 
-    StatusBar1Panel = new QLabel(this);
+    StatusBar1Panel = new PathLabel(this);
     StatusBar1Panel->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(StatusBar1Panel, 1);
 
     bindNumericEdits();
     setTabOrderOfInputs();
-    resize(578, 583);
-    centreOnDesktop(this);
+    setDesignSize(this, DesignSize{QSize(578, 583), true}); // the outer size, frame included
     FormCreate();
 }
 
@@ -230,15 +231,18 @@ void TMainForm::buildInputs(QWidget* column)
         stack->addWidget(group);
 
     GroupBox2 = new QGroupBox(u" Коэффициенты для Ф1.1 1.3 1.4 "_s, column);
-    GroupBox2->setFixedHeight(101);
-    CBdislocation = new QCheckBox(
+    // The column is as wide as the scroll box shows it: a caption longer than that takes a
+    // second line, and the group grows to hold it.
+    GroupBox2->setMinimumHeight(101);
+    CBdislocation = new WrappingCheckBox(
         u"Дислокация подразделений пожарной охраны соответсвует требованиям НД по ПБ"_s, GroupBox2);
-    CBsredstvapoj = new QCheckBox(
+    CBsredstvapoj = new WrappingCheckBox(
         u"Соблюдаются требования НД по ПБ к оснащению первичными средствами пожаротушения"_s,
         GroupBox2);
-    CBavarvih = new QCheckBox(u"Соблюдаются требования НД по ПБ к устройству аварийных выходов"_s,
-                              GroupBox2);
-    CBputievac = new QCheckBox(u"Соблюдаются требования НД по ПБ к путям эвакуации"_s, GroupBox2);
+    CBavarvih = new WrappingCheckBox(
+        u"Соблюдаются требования НД по ПБ к устройству аварийных выходов"_s, GroupBox2);
+    CBputievac =
+        new WrappingCheckBox(u"Соблюдаются требования НД по ПБ к путям эвакуации"_s, GroupBox2);
     QVBoxLayout* checks = groupLayout(GroupBox2);
     checks->setSpacing(0);
     for (QCheckBox* box : {CBdislocation, CBsredstvapoj, CBavarvih, CBputievac})
@@ -248,6 +252,9 @@ void TMainForm::buildInputs(QWidget* column)
 
     // The fire frequency lies over RadioGroup1 and is never hidden with a group.
     QpEdit = new QLineEdit(u"0"_s, column);
+    QpEdit->setObjectName(u"QpEdit"_s);
+    // It stands in the group without a label of its own: the group's title names it.
+    QpEdit->setAccessibleName(RadioGroup1->title().trimmed());
     QpEdit->setFixedSize(EditWidth, QpEdit->sizeHint().height());
     QpEdit->setProperty(TagProperty, 2);
     BitBtn1 = tableButton(column);
@@ -280,6 +287,7 @@ void TMainForm::buildEvacuationGroups(QWidget* column)
     LabeledEdit5 = numericEdit(u"Время блокирования путей эвакуации, мин  "_s, 5, GroupBox1);
     Label1 = new QLabel(u"Время начала эвакуации, мин  "_s, GroupBox1);
     LabeledEdit6 = new QLineEdit(GroupBox1);
+    LabeledEdit6->setObjectName(u"LabeledEdit6"_s);
     LabeledEdit6->setProperty(TagProperty, 6);
     alignEdit(Label1, LabeledEdit6);
     Label1->setBuddy(LabeledEdit6);
@@ -290,6 +298,13 @@ void TMainForm::buildEvacuationGroups(QWidget* column)
     for (LabeledEdit* edit : {LabeledEdit1, LabeledEdit4, LabeledEdit5, LabeledEdit7})
         edit->setText(u"0"_s);
     LabeledEdit6->setText(u"0"_s);
+    // A conversion error finds its field by these names.
+    const std::pair<LabeledEdit*, QString> named[] = {
+        {Edit_Ne, u"Edit_Ne"_s},           {Edit_Nneev, u"Edit_Nneev"_s},
+        {LabeledEdit1, u"LabeledEdit1"_s}, {LabeledEdit4, u"LabeledEdit4"_s},
+        {LabeledEdit5, u"LabeledEdit5"_s}, {LabeledEdit7, u"LabeledEdit7"_s}};
+    for (const auto& [edit, name] : named)
+        edit->setObjectName(name);
 
     auto* startRow = new QHBoxLayout();
     startRow->setSpacing(LabelGap);

@@ -28,6 +28,7 @@ class QPushButton;
 class QScrollArea;
 class QToolBar;
 class LabeledEdit;
+class PathLabel;
 class RadioGroup;
 
 class TMainForm : public QMainWindow
@@ -100,7 +101,7 @@ public:
     QCheckBox* CBsredstvapoj = nullptr;
     QCheckBox* CBavarvih = nullptr;
     QCheckBox* CBputievac = nullptr;
-    QLabel* StatusBar1Panel = nullptr;
+    PathLabel* StatusBar1Panel = nullptr; // shows a long path by its beginning and file name
     // The object file's dialogs, made when first shown.
     QFileDialog* OpenDialog1();
     QFileDialog* SaveDialog2();

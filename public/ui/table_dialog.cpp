@@ -48,9 +48,8 @@ TableDialog::TableDialog(QWidget* parent, const QString& caption, const QSize& c
     layout->addWidget(StringGrid1, 1);
     layout->addWidget(Panel1);
 
-    resize(clientSize);
+    setDesignSize(this, DesignSize{clientSize, false});
     layout->activate(); // the grid's size before the window is shown: creation measures it
-    centreOnDesktop(this);
 }
 
 void TableDialog::runFormCreate(const std::function<void()>& formCreate)

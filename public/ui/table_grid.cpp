@@ -38,6 +38,14 @@ void TableGrid::setDefaultColWidth(int width)
         setColumnWidth(c, width);
 }
 
+void TableGrid::showChoice(bool chosen, int col, int row)
+{
+    if (chosen)
+        setCurrentCell(row, col);
+    else
+        selectionModel()->clear();
+}
+
 void TableGrid::updateFixedCells()
 {
     setFixedCells(rowCount() >= 2 ? 1 : 0, columnCount() >= 2 ? 1 : 0);

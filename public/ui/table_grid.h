@@ -21,6 +21,9 @@ public:
 
     // Every column takes this width.
     void setDefaultColWidth(int width);
+    // Shows the cell (col, row) as the chosen one, or with nothing current and nothing selected
+    // (so nothing is drawn or reported to assistive tools as chosen) when chosen is false.
+    void showChoice(bool chosen, int col, int row);
 
 signals:
     void cellSelected(int col, int row);

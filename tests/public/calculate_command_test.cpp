@@ -4,10 +4,12 @@
 #include "public/ui/globals.h"
 #include "public/ui/main_window.h"
 #include "public/ui/result_window.h"
+#include "support/modal.h"
 #include "support/test_support.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -67,9 +69,57 @@ TEST_F(CalculateCommandTest, ANumberThatIsNoneStopsBeforeTheRequest)
 
     form.TBXItem1->trigger();
 
-    EXPECT_EQ(desktop.errors, QStringList{u"Ovrelta|',' is not a valid floating point value"_s});
+    EXPECT_EQ(desktop.errors, QStringList{u"Ovrelta|Поле «Время блокирования путей эвакуации, "
+                                          u"мин»\n',' is not a valid floating point value"_s});
     EXPECT_EQ(Zdanie->Par[ParSlot::Tne], 6.0L);
     EXPECT_EQ(Zdanie->Par[ParSlot::Tbl], 0.0L);
     EXPECT_EQ(Zdanie->Par[ParSlot::Tsk], 0.0L);
     EXPECT_EQ(Form4, nullptr) << "the result window was made, so a request was on its way";
+}
+
+TEST_F(CalculateCommandTest, TheErrorNamesTheFieldAndAShownFieldGetsTheFocus)
+{
+    showActive(form);
+    struct Case {
+        QLineEdit* edit;
+        int fireClass; // the class chosen when the command runs
+        QString caption;
+        bool shown;
+    };
+    const Case cases[] = {
+        {form.QpEdit, 0, u"Частота возникновения пожара в здании в течении года"_s, true},
+        {form.LabeledEdit1->edit(), 4, u"Время нахождения людей в здании, час"_s, true},
+        {form.LabeledEdit4->edit(), 5, u"Расчетное время эвакуации людей, мин"_s, true},
+        {form.LabeledEdit6, 6, u"Время начала эвакуации, мин"_s, true},
+        {form.LabeledEdit5->edit(), 7, u"Время блокирования путей эвакуации, мин"_s, true},
+        {form.LabeledEdit7->edit(), 1,
+         u"Время существования скопления людей на участках пути, мин"_s, true},
+        {form.Edit_Ne->edit(), 2, u"Количество эвакуирующихся людей"_s, true},
+        {form.Edit_Nneev->edit(), 3, u"Количество неэвакуировавшихся людей"_s, true},
+        // Typed while the class showed it, then hidden by another class: named, not focused.
+        {form.LabeledEdit5->edit(), 0, u"Время блокирования путей эвакуации, мин"_s, false},
+        {form.Edit_Ne->edit(), 4, u"Количество эвакуирующихся людей"_s, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption.toStdString());
+        form.TBNew->trigger();
+        form.RBFClass->setItemIndex(c.fireClass);
+        c.edit->setText(u"1,2.5"_s); // pasted past the key filter
+        form.LENomScen->edit()->setFocus();
+        for (QAction* command : {form.TBXItem1, form.TBSave}) {
+            desktop.errors.clear();
+            if (command == form.TBSave)
+                whenModal([](QDialog* dialog) {
+                    dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(u"/nonexistent/x"_s);
+                    dialog->accept();
+                });
+            command->trigger();
+            EXPECT_EQ(desktop.errors,
+                      QStringList{u"Ovrelta|Поле «"_s + c.caption +
+                                  u"»\n'1,2.5' is not a valid floating point value"_s});
+            // The window's focus: after the file dialog the window is active again only later.
+            EXPECT_EQ(form.focusWidget() == c.edit, c.shown);
+        }
+    }
+    EXPECT_EQ(Form4, nullptr);
 }

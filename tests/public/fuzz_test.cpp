@@ -5,6 +5,8 @@
 #include "public/object_file.h"
 #include "public/table_file.h"
 
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -85,6 +87,21 @@ struct CheckingTable : TableSink {
     }
 };
 
+bool isWithinItsGroups(const StoredObject& object)
+{
+    const auto finite = [](long double v) { return std::isfinite(v); };
+    const auto notNegative = [](long double v) { return v >= 0.0L; };
+    const long double times[] = {object.Par[4], object.Par[7], object.Par[8], object.Par[9],
+                                 object.Par[10]};
+    return std::all_of(object.Par.begin(), object.Par.end(), finite) &&
+           std::all_of(std::begin(times), std::end(times), notNegative) &&
+           std::all_of(object.SystemItems.begin(), object.SystemItems.end(),
+                       [](std::int32_t item) { return item >= 0 && item <= 2; }) &&
+           object.FireRoomAr >= 0.0L && std::isfinite(object.FireRoomAr) && object.FClass >= 0 &&
+           object.FClass <= 7 && object.Ne >= 0.0L && std::isfinite(object.Ne) &&
+           object.Nneev >= 0.0L && std::isfinite(object.Nneev);
+}
+
 } // namespace
 
 TEST(Fuzzing, ObjectFiles)
@@ -101,9 +118,15 @@ TEST(Fuzzing, ObjectFiles)
         const QByteArray bytes =
             i % 3 == 0 ? fuzz.randomText(320, bytes256) : fuzz.mutate(seeds[i % 3], bytes256);
         try {
-            EXPECT_EQ(encodeObject(decodeObject(bytes)).size(), 280);
+            const StoredObject object = decodeObject(bytes, QStringLiteral("fuzz.rro"));
             ++loaded;
-        } catch (const AppError&) {
+            // Whatever loads is an object the program could have written.
+            ASSERT_EQ(encodeObject(object).size(), 280);
+            ASSERT_LE(bytes.size(), 280);
+            ASSERT_TRUE(isWithinItsGroups(object));
+        } catch (const AppError& error) {
+            // Every refusal says where: the file, and the record where one applies.
+            ASSERT_TRUE(error.message().startsWith(QStringLiteral("Файл «fuzz.rro»")));
         }
     }
     EXPECT_GT(loaded, 1000); // the mutations reach the end of the reader, not only its checks
@@ -124,7 +147,7 @@ TEST(Fuzzing, TableFiles)
             i % 2 == 0 ? fuzz.randomText(40, alphabet) : fuzz.mutate(seed, alphabet);
         CheckingTable table;
         try {
-            loadTable(table, bytes);
+            loadTable(table, bytes, QStringLiteral("fuzz.rrt"));
             EXPECT_EQ(table.cells, static_cast<long long>(table.cols) * table.rows);
             ++loaded;
         } catch (const ETableFileError&) {

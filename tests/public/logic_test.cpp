@@ -1,4 +1,5 @@
 #include "public/key_filters.h"
+#include "public/path_elide.h"
 #include "public/work_area.h"
 #include "support/test_support.h"
 
@@ -100,7 +101,7 @@ TEST(WorkArea, BoundingBoxOfARegionLessAnother)
     EXPECT_EQ(regionDifferenceBox({5, 5, 5, 10}, {0, 0, 1, 1}), (TRect{0, 0, 0, 0}));
 }
 
-TEST(WorkArea, FittingComparesTheClientAreaAndSetsTheOuterFrame)
+TEST(WorkArea, FittingComparesAndSetsTheOuterFrame)
 {
     const QSize client(578, 583);
     struct Case {
@@ -123,4 +124,119 @@ TEST(WorkArea, FittingComparesTheClientAreaAndSetsTheOuterFrame)
 
     EXPECT_EQ(desktopCentred({0, 0, 1024, 768}, client), QPoint(223, 92));
     EXPECT_EQ(desktopCentred({1024, 0, 2048, 768}, QSize(100, 101)), QPoint(1486, 333));
+}
+
+TEST(WorkArea, FormsPlacedByTheirFramesOnceTheMarginsAreKnown)
+{
+    const QMargins none;
+    const QMargins wm(1, 20, 1, 5); // a window manager's frame: thin sides, a title bar
+    const DesignSize mainWindow{QSize(578, 583), true};
+    const DesignSize dialog{QSize(600, 499), false};
+    const TRect screen1024{0, 0, 1024, 768};
+    const TRect screen800{0, 0, 800, 600};
+    struct Case {
+        const char* name;
+        TRect desktop;
+        TRect work;
+        DesignSize design;
+        QMargins margins;
+        bool fit;
+        FormPlacement expected;
+    };
+    const Case cases[] = {
+        {"outer size, not yet framed",
+         screen1024,
+         screen1024,
+         mainWindow,
+         none,
+         true,
+         {{223, 92}, {578, 583}}},
+        {"outer size framed: the frame keeps its place, the client shrinks",
+         screen1024,
+         screen1024,
+         mainWindow,
+         wm,
+         true,
+         {{223, 92}, {576, 558}}},
+        {"client size framed: centred by the frame",
+         screen1024,
+         screen1024,
+         dialog,
+         wm,
+         true,
+         {{211, 122}, {600, 499}}},
+        {"800 x 600: the outer size fits",
+         screen800,
+         screen800,
+         mainWindow,
+         wm,
+         true,
+         {{111, 8}, {576, 558}}},
+        {"800 x 600 less a 30 px panel: fitted, the client inside the frame",
+         screen800,
+         {0, 0, 800, 570},
+         mainWindow,
+         wm,
+         true,
+         {{5, 5}, {793, 530}}},
+        {"the client fits, the frame does not",
+         screen1024,
+         {0, 0, 1024, 520},
+         dialog,
+         wm,
+         true,
+         {{5, 5}, {1017, 480}}},
+        {"the same before framing",
+         screen1024,
+         {0, 0, 1024, 520},
+         dialog,
+         none,
+         true,
+         {{212, 134}, {600, 499}}},
+        {"not fitted (its table failed): centred, larger than the work area",
+         screen1024,
+         {0, 0, 1024, 520},
+         dialog,
+         wm,
+         false,
+         {{211, 122}, {600, 499}}},
+    };
+    for (const Case& c : cases) {
+        const FormPlacement placed = placeForm(c.desktop, c.work, c.design, c.margins, c.fit);
+        EXPECT_EQ(placed.framePos, c.expected.framePos) << c.name;
+        EXPECT_EQ(placed.clientSize, c.expected.clientSize) << c.name;
+    }
+}
+
+TEST(PathElide, KeepsTheBeginningAndTheFileName)
+{
+    // One unit of width per character.
+    const TextWidth count = [](const QString& text) { return static_cast<int>(text.size()); };
+    const QString saved = u"Параметры сохранены в: /home/user/projects/school/object.rro"_s;
+    struct Case {
+        QString text;
+        int width;
+        QString shown;
+    };
+    const Case cases[] = {
+        {saved, 100, saved},
+        {saved, static_cast<int>(saved.size()), saved},
+        {saved, 40, u"Параметры сохранены в: /home…/object.rro"_s},
+        {saved, 12, u"…/object.rro"_s},
+        // Not even the file name fits: the two ends of the whole text.
+        {saved, 11, u"Парам…t.rro"_s},
+        {u"/a/averyveryverylongname.rro"_s, 10, u"/a/av….rro"_s},
+        {u"no separator at all"_s, 7, u"no …all"_s},
+        {u"abc"_s, 1, u"…"_s},
+        {u"abc"_s, 0, QString()},
+        {QString(), 0, QString()},
+        // A character outside the 16-bit range is never cut in two.
+        {u"/x/\U0001F525\U0001F525/file"_s, 11, u"/x/\U0001F525…/file"_s},
+        {u"/x/\U0001F525\U0001F525/file"_s, 10, u"/x/…/file"_s},
+    };
+    for (const Case& c : cases) {
+        const QString shown = elidePathMiddle(c.text, c.width, count);
+        EXPECT_EQ(shown, c.shown) << c.text.toStdString() << " in " << c.width;
+        EXPECT_LE(shown.size(), std::max(c.width, 0));
+    }
 }

@@ -1,5 +1,7 @@
 #include "common/labeled_edit.h"
 #include "common/radio_group.h"
+#include "public/ui/evacuation_start_dialog.h"
+#include "public/ui/fire_frequency_dialog.h"
 #include "public/ui/globals.h"
 #include "public/ui/main_window.h"
 #include "support/test_support.h"
@@ -11,11 +13,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <map>
 
 using namespace Qt::Literals::StringLiterals;
@@ -69,7 +77,11 @@ struct KestrumWindowTest : ::testing::Test {
 TEST_F(KestrumWindowTest, StartUpState)
 {
     EXPECT_EQ(form.windowTitle(), Caption);
-    EXPECT_EQ(form.size(), QSize(578, 583));
+    // The outer size is the frame's, once the platform has framed the window.
+    const QMargins frame = form.windowHandle()->frameMargins();
+    EXPECT_FALSE(frame.isNull());
+    EXPECT_EQ(form.frameGeometry().size(), QSize(578, 583));
+    EXPECT_EQ(form.size(), QSize(578, 583).shrunkBy(frame));
     QStringList shown;
     for (QAction* action : form.TBToolbar2->actions())
         if (action->isVisible() && !action->isSeparator())
@@ -124,6 +136,40 @@ TEST_F(KestrumWindowTest, ClassDecidesTheGroupsAndKeepsTheirOrder)
     // Hiding keeps what the groups hold.
     EXPECT_EQ(form.LabeledEdit5->text(), u"3,5"_s);
     EXPECT_TRUE(form.CBavarvih->isChecked());
+}
+
+TEST_F(KestrumWindowTest, TheInputColumnFitsTheScrollBox)
+{
+    const QWidget* viewport = form.ScrollBox1->viewport();
+    QWidget* column = form.ScrollBox1->widget();
+    for (int item : {0, 4}) { // the two sets of groups
+        chooseClass(item);
+        SCOPED_TRACE(item);
+        EXPECT_EQ(column->width(), viewport->width());
+        EXPECT_EQ(form.ScrollBox1->horizontalScrollBar()->maximum(), 0);
+        for (const QWidget* group : shownGroups())
+            EXPECT_LE(group->geometry().right(), viewport->width() - 1);
+        // Every caption whole: a check box wider than the column takes more lines.
+        for (const QAbstractButton* button : column->findChildren<QAbstractButton*>()) {
+            if (!button->isVisible())
+                continue;
+            EXPECT_TRUE(button->parentWidget()->contentsRect().contains(button->geometry()))
+                << button->text().toStdString();
+            if (qobject_cast<const QCheckBox*>(button))
+                EXPECT_GE(button->height(), button->heightForWidth(button->width()))
+                    << button->text().toStdString();
+            else
+                EXPECT_GE(button->width(), button->sizeHint().width())
+                    << button->text().toStdString();
+        }
+    }
+    // A click on the second line of a caption ticks its box, as one on the first line does.
+    chooseClass(0);
+    QCheckBox* box = form.CBsredstvapoj;
+    if (box->height() > box->sizeHint().height()) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 3, box->height() - 4));
+        EXPECT_TRUE(box->isChecked());
+    }
 }
 
 TEST_F(KestrumWindowTest, NewResetsTheInputsButTheClassScenarioAndConditions)
@@ -304,31 +350,85 @@ TEST_F(KestrumWindowTest, HelpOpensTheDocumentBesideTheProgram)
     EXPECT_TRUE(desktop.errors.isEmpty());
 }
 
-TEST(KestrumWorkArea, MainWindowFitsTheScreenLessItsPanels)
+TEST(KestrumWorkArea, WindowsFitTheScreenLessItsPanelsByTheirFrames)
 {
+    QTemporaryDir tables;
+    for (const char* name : {"table1.rrt", "table2.rrt"})
+        writeFile(tables.filePath(QLatin1String(name)), "2\r\n2\r\nA\r\nB\r\nC\r\n1\r\n");
     struct Case {
         const char* name;
         QRect screen;
         QRect available;
-        QRect expected; // the window's frame
+        // The frames of the main window, ODlg1 (client 600 x 499) and ODlg2 (588 x 635), each
+        // with the platform's margins m around its client area.
+        std::function<std::array<QRect, 3>(const QMargins& m)> expected;
     };
     const Case cases[] = {
-        {"1024 x 768, 40 px taskbar on the left: design size, centred on the desktop",
+        {"1024 x 768, 40 px taskbar on the left: design sizes, centred on the desktop",
          {0, 0, 1024, 768},
          {40, 0, 984, 768},
-         {223, 92, 578, 583}},
-        {"800 x 600, taskbar at the bottom", {0, 0, 800, 600}, {0, 0, 800, 570}, {5, 5, 795, 555}},
-        {"640 x 480, panels on the left and at the top",
-         {0, 0, 640, 480},
-         {40, 25, 600, 455},
-         {5, 5, 595, 440}},
+         [](const QMargins& m) {
+             const QSize dlg1 = QSize(600, 499).grownBy(m);
+             const QSize dlg2 = QSize(588, 635).grownBy(m);
+             return std::array<QRect, 3>{
+                 QRect(223, 92, 578, 583),
+                 QRect(QPoint((1024 - dlg1.width()) / 2, (768 - dlg1.height()) / 2), dlg1),
+                 QRect(QPoint((1024 - dlg2.width()) / 2, (768 - dlg2.height()) / 2), dlg2)};
+         }},
+        {"800 x 600, 30 px taskbar at the bottom: ODlg1 alone fits",
+         {0, 0, 800, 600},
+         {0, 0, 800, 570},
+         [](const QMargins& m) {
+             const QSize dlg1 = QSize(600, 499).grownBy(m);
+             return std::array<QRect, 3>{
+                 QRect(5, 5, 795, 555),
+                 QRect(QPoint((800 - dlg1.width()) / 2, (600 - dlg1.height()) / 2), dlg1),
+                 QRect(5, 5, 795, 555)};
+         }},
+        {"800 x 600, no taskbar: the main window's frame fits, ODlg2's does not",
+         {0, 0, 800, 600},
+         {0, 0, 800, 600},
+         [](const QMargins& m) {
+             const QSize dlg1 = QSize(600, 499).grownBy(m);
+             return std::array<QRect, 3>{
+                 QRect(111, 8, 578, 583),
+                 QRect(QPoint((800 - dlg1.width()) / 2, (600 - dlg1.height()) / 2), dlg1),
+                 QRect(5, 5, 795, 585)};
+         }},
+        {"a work area as high as ODlg1's client area, lower than its frame",
+         {0, 0, 1024, 768},
+         {0, 0, 1024, 499},
+         [](const QMargins& m) {
+             const QRect fitted(5, 5, 1019, 484);
+             const QRect centred(212, 134, 600, 499);
+             return std::array<QRect, 3>{fitted, m.isNull() ? centred : fitted, fitted};
+         }},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         DesktopRecorder desktop;
         platform::hooks().screenAreas = [&c] {
             return platform::ScreenAreas{c.screen, c.available};
         };
         TMainForm form;
-        EXPECT_EQ(form.frameGeometry(), c.expected) << c.name;
+        auto* dlg1 = new TODlg1(&form, tables.path() + u'/');
+        auto* dlg2 = new TODlg2(&form, tables.path() + u'/');
+        const std::array<QWidget*, 3> windows{&form, dlg1, dlg2};
+        // Before the platform frames them, the frames are the client areas.
+        const std::array<QRect, 3> unframed = c.expected(QMargins());
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            EXPECT_EQ(windows.at(i)->frameGeometry(), unframed.at(i)) << i;
+        for (QWidget* window : windows) {
+            window->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        }
+        const QMargins frame = form.windowHandle()->frameMargins();
+        ASSERT_FALSE(frame.isNull());
+        const std::array<QRect, 3> framed = c.expected(frame);
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            EXPECT_EQ(windows.at(i)->frameGeometry(), framed.at(i)) << i;
+            EXPECT_EQ(windows.at(i)->geometry(), framed.at(i).marginsRemoved(frame)) << i;
+        }
+        EXPECT_TRUE(desktop.errors.isEmpty());
     }
 }

@@ -2,13 +2,16 @@
 #include "common/radio_group.h"
 #include "kestrum_window.h"
 #include "public/object_file.h"
+#include "public/ui/path_label.h"
 #include "public/ui/table_grid.h"
 #include "support/modal.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -80,6 +83,28 @@ TEST_F(ObjectCommandsTest, FreshStartSavesThe280BytesOfTheFormat)
                                        zero.repeated(4) + one + zero.repeated(8));
     EXPECT_EQ(form.statusText(), u"Параметры сохранены в: "_s + saved);
     EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST_F(ObjectCommandsTest, ALongPathShowsItsBeginningAndItsFileName)
+{
+    const QString folder = u"/Объекты общественного назначения, расчёты пожарного риска 2024"_s;
+    ASSERT_TRUE(QDir().mkpath(dir.path() + folder + folder));
+    const QString saved = dir.path() + folder + folder + u"/школа.rro"_s;
+    const QSize before = form.frameGeometry().size();
+    runWithFileName(form.TBSave, saved);
+    EXPECT_EQ(form.statusText(), u"Параметры сохранены в: "_s + saved);
+
+    const PathLabel* panel = form.StatusBar1Panel;
+    const QString shown = panel->shownText();
+    EXPECT_TRUE(shown.startsWith(u"Параметры сохранены в: "_s + dir.path().left(4)))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(u"…/школа.rro"_s)) << shown.toStdString();
+    EXPECT_LE(panel->fontMetrics().horizontalAdvance(shown), panel->contentsRect().width());
+    EXPECT_EQ(panel->toolTip(), form.statusText());
+    // The window keeps its size and shows the whole panel.
+    EXPECT_EQ(form.frameGeometry().size(), before);
+    const QRect inWindow(panel->mapTo(&form, QPoint()), panel->size());
+    EXPECT_TRUE(form.rect().contains(inWindow));
 }
 
 TEST_F(ObjectCommandsTest, SaveAndLoadRestoreEveryGroupBoxAndEdit)
@@ -193,12 +218,30 @@ TEST_F(ObjectCommandsTest, FailedLoadsChangeNothing)
     writeFile(path(u"nan.rro"_s), nan);
     writeObject(u"short.rro"_s, sample(), 215);
     writeObject(u"empty.rro"_s, sample(), 0);
+    writeFile(path(u"text.rro"_s), QByteArray("0,0116\r\n").repeated(60));
+    StoredObject object = sample();
+    object.FClass = -3;
+    writeObject(u"class.rro"_s, object);
+    object = sample();
+    object.FireRoomAr = -50.0L;
+    writeObject(u"area.rro"_s, object);
+    object.FireRoomAr = std::numeric_limits<long double>::quiet_NaN();
+    writeObject(u"area-nan.rro"_s, object);
     form.setStatusText(u"before"_s);
     const QStringList before = state();
+    auto file = [this](const QString& name) { return u"Ovrelta|Файл «"_s + path(name) + u'»'; };
     const std::pair<QString, QString> cases[] = {
-        {u"short.rro"_s, u"Ovrelta|Read beyond end of file"_s},
-        {u"empty.rro"_s, u"Ovrelta|Read beyond end of file"_s},
-        {u"nan.rro"_s, u"Ovrelta|Invalid floating point operation"_s},
+        {u"short.rro"_s, file(u"short.rro"_s) + u", запись 22\nRead beyond end of file"_s},
+        {u"empty.rro"_s, file(u"empty.rro"_s) + u", запись 1\nRead beyond end of file"_s},
+        {u"nan.rro"_s, file(u"nan.rro"_s) + u", запись 16\nЗапись не содержит конечного числа"_s},
+        {u"text.rro"_s,
+         file(u"text.rro"_s) + u"\nФайл длиннее 280 байт: это не файл объекта программы"_s},
+        {u"class.rro"_s, file(u"class.rro"_s) +
+                             u", запись 21\nКласс должен быть целым числом от 0 до 7, а не -3"_s},
+        {u"area.rro"_s,
+         file(u"area.rro"_s) + u", запись 20\nЗначение не может быть отрицательным: -50"_s},
+        {u"area-nan.rro"_s,
+         file(u"area-nan.rro"_s) + u", запись 20\nЗапись не содержит конечного числа"_s},
         {u"missing.rro"_s,
          u"Ovrelta|Не удалось открыть файл «"_s + path(u"missing.rro"_s) + u"»: "_s},
     };
@@ -248,7 +291,8 @@ TEST_F(ObjectCommandsTest, FailedSavesSayWhyAndKeepTheOldFiles)
     desktop.errors.clear();
     form.LabeledEdit4->setText(u","_s);
     runWithFileName(form.TBSave, path(u"kept.rro"_s));
-    EXPECT_EQ(desktop.errors, QStringList({u"Ovrelta|',' is not a valid floating point value"_s}));
+    EXPECT_EQ(desktop.errors, QStringList({u"Ovrelta|Поле «Расчетное время эвакуации людей, мин»\n"
+                                           u"',' is not a valid floating point value"_s}));
     EXPECT_EQ(fileContents(path(u"kept.rro"_s)), QByteArray("old contents"));
     EXPECT_EQ(form.statusText(), u"before"_s);
 }

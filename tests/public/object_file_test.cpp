@@ -57,14 +57,21 @@ long double fieldOf(const StoredObject& object, int record)
     }
 }
 
+const QString Path = u"/home/user/obj.rro"_s;
+
 QString errorOf(const QByteArray& bytes)
 {
     try {
-        decodeObject(bytes);
+        decodeObject(bytes, Path);
     } catch (const AppError& e) {
         return e.message();
     }
     return QString();
+}
+
+QString atRecord(int record, const QString& reason)
+{
+    return u"Файл «/home/user/obj.rro», запись "_s + QString::number(record) + u'\n' + reason;
 }
 
 } // namespace
@@ -96,17 +103,31 @@ TEST(Extended80, BytesAndEveryKindOfValue)
 TEST(ObjectFile, LayoutsBySize)
 {
     const QString beyond = u"Read beyond end of file"_s;
+    const QString tooLong =
+        u"Файл «/home/user/obj.rro»\nФайл длиннее 280 байт: это не файл объекта программы"_s;
     const std::pair<int, QString> cases[] = {
-        {0, beyond},   {199, beyond}, {200, {}}, {209, {}},  {210, beyond},
-        {215, beyond}, {279, beyond}, {280, {}}, {5000, {}},
+        {0, atRecord(1, beyond)},
+        {199, atRecord(20, beyond)},
+        {200, {}},
+        {209, {}},
+        {210, atRecord(22, beyond)},
+        {215, atRecord(22, beyond)},
+        {279, atRecord(28, beyond)},
+        {280, {}},
+        {281, tooLong},
+        {5000, tooLong},
     };
     for (const auto& [size, error] : cases) {
         const QByteArray bytes = withRecord(1, 0.0L).leftJustified(size, '\0', true);
         EXPECT_EQ(errorOf(bytes), error) << size << " bytes";
         if (error.isEmpty()) {
-            EXPECT_EQ(decodeObject(bytes).olderLayout, size < 210) << size << " bytes";
+            EXPECT_EQ(decodeObject(bytes, Path).olderLayout, size < 210) << size << " bytes";
         }
     }
+    // Another kind of file: lines of text, 480 bytes of them.
+    EXPECT_EQ(errorOf(QByteArray("0,0116\r\n").repeated(60)), tooLong);
+    EXPECT_EQ(errorOf(QByteArray("0,0116\r\n").repeated(35)),
+              atRecord(1, u"Запись не содержит конечного числа"_s));
 }
 
 TEST(ObjectFile, RecordsInTheirOrder)
@@ -115,7 +136,7 @@ TEST(ObjectFile, RecordsInTheirOrder)
     for (std::size_t i = 0; i < object.Par.size(); ++i)
         object.Par.at(i) = 0.5L + static_cast<long double>(i);
     object.NomScen = -7;
-    object.SystemItems = {0, 1, 2, -1};
+    object.SystemItems = {0, 1, 2, 1};
     object.FireRoomAr = 40.0L;
     object.FClass = 7;
     object.ReservedInt = 123;
@@ -124,14 +145,14 @@ TEST(ObjectFile, RecordsInTheirOrder)
     object.Conditions = {true, false, false, true};
     const long double records[ObjectRecords] = {
         0.5L, 1.5L, 2.5L, 3.5L, 4.5L, 5.5L, 6.5L, 7.5L, 8.5L, 9.5L, 10.5L, 11.5L, 12.5L, 13.5L,
-        -7,   0,    1,    2,    -1,   40,   7,    123,  250,  3,    1,     0,     0,     1};
+        -7,   0,    1,    2,    1,    40,   7,    123,  250,  3,    1,     0,     0,     1};
 
     const QByteArray bytes = encodeObject(object);
     ASSERT_EQ(bytes.size(), 280);
     for (int i = 0; i < ObjectRecords; ++i)
         EXPECT_EQ(valueOf(bytes.mid(i * ObjectRecordSize, ObjectRecordSize)), records[i])
             << "record " << i + 1;
-    const StoredObject back = decodeObject(bytes);
+    const StoredObject back = decodeObject(bytes, Path);
     EXPECT_EQ(encodeObject(back), bytes);
     EXPECT_EQ(back.Conditions, object.Conditions);
 }
@@ -139,7 +160,6 @@ TEST(ObjectFile, RecordsInTheirOrder)
 TEST(ObjectFile, WholeNumbersRoundHalfToEvenWithinTheirRange)
 {
     const QString invalid = u"Invalid floating point operation"_s;
-    const long double nan = limits::quiet_NaN();
     struct Case {
         int record;
         long double value;
@@ -149,31 +169,77 @@ TEST(ObjectFile, WholeNumbersRoundHalfToEvenWithinTheirRange)
     const Case cases[] = {
         {23, 10.5L, 10.0L, {}},
         {23, 11.5L, 12.0L, {}},
-        {24, -0.5L, 0.0L, {}},
+        {24, 0.5L, 0.0L, {}},
         {15, 2.5L, 2.0L, {}},
-        {21, 3.5L, 4.0L, {}},
         {22, -2.5L, -2.0L, {}},
-        {16, 0.49999L, 0, {}},
         {15, 2147483647.4L, 2147483647.0L, {}},
         {22, -2147483648.0L, -2147483648.0L, {}},
-        {23, limits::infinity(), limits::infinity(), {}},
-        {15, nan, 0, invalid},
-        {16, limits::infinity(), 0, invalid},
-        {21, 2147483648.0L, 0, invalid},
-        {15, 2147483647.5L, 0, invalid},
-        {22, -2147483649.0L, 0, invalid},
-        {1, nan, 0, {}}, // Par is read as it is
+        {15, 2147483647.5L, 0, atRecord(15, invalid)},
+        {22, -2147483649.0L, 0, atRecord(22, invalid)},
     };
     for (const Case& c : cases) {
         const QString what = u"record %1 = %2"_s.arg(c.record).arg(static_cast<double>(c.value));
         EXPECT_EQ(errorOf(withRecord(c.record, c.value)), c.error) << what.toStdString();
-        if (!c.error.isEmpty() || c.record == 1)
-            continue;
-        EXPECT_EQ(fieldOf(decodeObject(withRecord(c.record, c.value)), c.record), c.read)
-            << what.toStdString();
+        if (c.error.isEmpty()) {
+            EXPECT_EQ(fieldOf(decodeObject(withRecord(c.record, c.value), Path), c.record), c.read)
+                << what.toStdString();
+        }
     }
-    // The older layout does not read the class at all.
-    EXPECT_EQ(errorOf(withRecord(21, nan).left(200)), QString());
+}
+
+TEST(ObjectFile, RecordsHoldOnlyWhatTheProgramWrites)
+{
+    ScopedDecimalSeparator comma(u',');
+    const QString notFinite = u"Запись не содержит конечного числа"_s;
+    const QString item = u"Номер пункта должен быть целым числом от 0 до 2, а не "_s;
+    const QString fireClass = u"Класс должен быть целым числом от 0 до 7, а не "_s;
+    const QString mark = u"Отметка должна быть 0 или 1, а не "_s;
+    const QString negative = u"Значение не может быть отрицательным: "_s;
+    const QByteArray zero = bytesOf(0.0L).repeated(ObjectRecords);
+    // A record of the given bytes in a full file of zeros.
+    auto withBytes = [&zero](int record, const char* hex) {
+        return QByteArray(zero).replace((record - 1) * ObjectRecordSize, ObjectRecordSize,
+                                        QByteArray::fromHex(hex));
+    };
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QString error; // empty: the file loads
+    };
+    const Case cases[] = {
+        {"NaN fire frequency", withRecord(2, limits::quiet_NaN()), atRecord(2, notFinite)},
+        {"infinite reserved value", withRecord(1, limits::infinity()), atRecord(1, notFinite)},
+        {"NaN area", withRecord(20, limits::quiet_NaN()), atRecord(20, notFinite)},
+        {"unnormal", withBytes(14, "00000000000000400040"), atRecord(14, notFinite)},
+        {"pseudo-denormal", withBytes(3, "00000000000000800000"), atRecord(3, notFinite)},
+        {"denormal", withRecord(3, limits::denorm_min()), {}},
+        {"largest value", withRecord(2, limits::max()), {}},
+        {"negative hours", withRecord(5, -1.0L), atRecord(5, negative + u"-1"_s)},
+        {"negative crowd time", withRecord(11, -0.5L), atRecord(11, negative + u"-0,5"_s)},
+        {"negative zero time", withRecord(8, -0.0L), {}},
+        {"negative area", withRecord(20, -50.0L), atRecord(20, negative + u"-50"_s)},
+        {"negative people", withRecord(23, -3.0L), atRecord(23, negative + u"-3"_s)},
+        {"negative people not evacuated", withRecord(24, -0.5L),
+         atRecord(24, negative + u"-0,5"_s)},
+        {"negative fire frequency", withRecord(2, -1.0L), {}},
+        {"last item", withRecord(19, 2.0L), {}},
+        {"item past the last", withRecord(16, 3.0L), atRecord(16, item + u"3"_s)},
+        {"no item", withRecord(19, -1.0L), atRecord(19, item + u"-1"_s)},
+        {"half an item", withRecord(17, 0.5L), atRecord(17, item + u"0,5"_s)},
+        {"last class", withRecord(21, 7.0L), {}},
+        {"class -3", withRecord(21, -3.0L), atRecord(21, fireClass + u"-3"_s)},
+        {"class past Ф5", withRecord(21, 8.0L), atRecord(21, fireClass + u"8"_s)},
+        {"class between two", withRecord(21, 3.5L), atRecord(21, fireClass + u"3,5"_s)},
+        {"huge class", withRecord(21, 2147483648.0L), atRecord(21, fireClass + u"2147483648"_s)},
+        {"ticked", withRecord(25, 1.0L), {}},
+        {"two ticks", withRecord(25, 2.0L), atRecord(25, mark + u"2"_s)},
+        {"half a tick", withRecord(28, 0.5L), atRecord(28, mark + u"0,5"_s)},
+        {"the older layout reads no class", withRecord(21, -3.0L).left(200), {}},
+        {"a cut file stops at a bad record first", withRecord(2, -limits::infinity()).left(150),
+         atRecord(2, notFinite)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(errorOf(c.bytes), c.error) << c.what;
 }
 
 TEST(ObjectFile, FilesWrittenWholeOrNotAtAllAndReadOnly)

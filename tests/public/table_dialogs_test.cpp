@@ -4,6 +4,7 @@
 #include "public/ui/table_grid.h"
 #include "support/modal.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -29,6 +30,28 @@ struct TableDialogsTest : KestrumWindow {
             act();
         });
         button->click();
+    }
+
+    // What the grid shows as chosen, for the eye and for assistive tools: "col,row" or empty.
+    static QString shownChoice(TableGrid* grid)
+    {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+        QStringList reported;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            for (int c = 0; c < grid->columnCount(); ++c)
+                if (QAccessibleInterface* cell = table->tableInterface()->cellAt(r, c);
+                    cell && cell->state().selected)
+                    reported << u"%1,%2"_s.arg(c).arg(r);
+        EXPECT_EQ(table->tableInterface()->selectedCellCount(), reported.size());
+        const QModelIndex current = grid->currentIndex();
+        const QString drawn =
+            current.isValid() ? u"%1,%2"_s.arg(current.column()).arg(current.row()) : QString();
+        QStringList selected;
+        for (const QModelIndex& index : grid->selectionModel()->selectedIndexes())
+            selected << u"%1,%2"_s.arg(index.column()).arg(index.row());
+        EXPECT_EQ(selected, reported);
+        EXPECT_TRUE(reported.isEmpty() || reported == QStringList{drawn}) << drawn.toStdString();
+        return drawn;
     }
 
     static void clickCell(TableDialog& dialog, int col, int row)
@@ -151,6 +174,54 @@ TEST_F(TableDialogsTest, StartTimeFromTheAreaOfTheRoomOfFireOrigin)
         dialog.OKBtn->click();
     });
     EXPECT_EQ(form.LabeledEdit6->text(), u"6,0"_s);
+}
+
+TEST_F(TableDialogsTest, StartTimeTableShowsAChoiceOnlyOnceMade)
+{
+    ScopedDecimalSeparator comma(u',');
+    form.RBFClass->setItemIndex(4); // Ф2
+    TableGrid* grid = dlg2->StringGrid1;
+    // Nothing chosen yet: nothing looks chosen, not even once the grid has the focus, and
+    // "Готово" writes the time for the area.
+    open(form.BitBtn2, [grid, &dialog = *dlg2] {
+        EXPECT_EQ(shownChoice(grid), QString());
+        dialog.CancelBtn->setFocus(Qt::TabFocusReason);
+        grid->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(QApplication::focusWidget(), grid);
+        EXPECT_EQ(shownChoice(grid), QString());
+        dialog.OKBtn->click();
+    });
+    EXPECT_EQ(form.LabeledEdit6->text(), u"0,084"_s);
+
+    // A choice shows, is remembered across a cancel, and is what "Готово" writes.
+    open(form.BitBtn2, [grid, &dialog = *dlg2] {
+        clickCell(dialog, 2, 1);
+        EXPECT_EQ(shownChoice(grid), u"2,1"_s);
+        dialog.CancelBtn->click();
+    });
+    open(form.BitBtn2, [grid, &dialog = *dlg2] {
+        EXPECT_EQ(shownChoice(grid), u"2,1"_s);
+        dialog.OKBtn->click();
+    });
+    EXPECT_EQ(form.LabeledEdit6->text(), u"6,0"_s);
+
+    // Ticking the room of fire origin forgets the cell, and the grid shows none afterwards.
+    open(form.BitBtn2, [grid, &dialog = *dlg2] {
+        dialog.CB->click();
+        EXPECT_EQ(shownChoice(grid), QString());
+        dialog.CB->click();
+        EXPECT_EQ(shownChoice(grid), QString());
+        // A key chooses where it moves to, as a click does.
+        grid->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(grid, Qt::Key_Down);
+        EXPECT_TRUE(dialog.CellSelected);
+        EXPECT_EQ(shownChoice(grid), u"%1,%2"_s.arg(dialog.SelCol).arg(dialog.SelRow));
+        dialog.OKBtn->click();
+    });
+    EXPECT_EQ(form.LabeledEdit6->text(), dlg2->StringGrid1->cells(dlg2->SelCol, dlg2->SelRow));
+
+    // The fire-frequency table keeps its first data cell drawn: its "Готово" takes that cell.
+    EXPECT_EQ(shownChoice(dlg1->StringGrid1), u"1,1"_s);
 }
 
 TEST_F(NoTablesTest, MissingTableFilesAreReportedAndStartUpGoesOn)

@@ -38,7 +38,7 @@ struct RecordedTable : TableSink {
 std::optional<QString> load(RecordedTable& table, const QByteArray& bytes)
 {
     try {
-        loadTable(table, bytes);
+        loadTable(table, bytes, u"/opt/kestrum/table1.rrt"_s);
     } catch (const ETableFileError& e) {
         return e.message();
     }
@@ -49,7 +49,10 @@ std::optional<QString> load(RecordedTable& table, const QByteArray& bytes)
 
 TEST(TableFile, CountLines)
 {
-    const QString invalid = u"Invalid numeric input"_s;
+    // The bad count's line is named before the message.
+    const QString invalid = u"Файл «/opt/kestrum/table1.rrt», строка 1\nInvalid numeric input"_s;
+    const QString invalidRows =
+        u"Файл «/opt/kestrum/table1.rrt», строка 2\nInvalid numeric input"_s;
     struct Case {
         QByteArray bytes;
         int cols;
@@ -68,10 +71,10 @@ TEST(TableFile, CountLines)
         {"\n3\n", -1, -1, invalid}, // an empty count line
         {"  \n", -1, -1, invalid},
         {"2,5\n1\n", -1, -1, invalid},
-        {"2\n3x\n", 2, -1, invalid}, // the column count stays set
+        {"2\n3x\n", 2, -1, invalidRows}, // the column count stays set
         {"2000000000\n1\n", -1, -1, invalid},
         {"99999999999999999999999\n1\n", -1, -1, invalid},
-        {"1000\n101\n", 1000, -1, invalid}, // more than 100000 cells
+        {"1000\n101\n", 1000, -1, invalidRows}, // more than 100000 cells
     };
     for (const Case& c : cases) {
         RecordedTable table;
