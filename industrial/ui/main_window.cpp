@@ -18,6 +18,7 @@
 #include "industrial/ui/calc_report_dialog.h"
 #include "industrial/ui/design_point_dialog.h"
 #include "industrial/ui/device_list_dialog.h"
+#include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/exit_probability_dialog.h"
 #include "industrial/ui/globals.h"
 #include "industrial/ui/start_evacuation_dialog.h"
@@ -109,6 +110,29 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     statusBar()->addWidget(StatusBar1Panel, 1);
     statusBar()->setSizeGripEnabled(false);
 
+    nameComponents({{this, u"Form1"_s},
+                    {TBToolbar2, u"TBToolbar2"_s},
+                    {ScrollBox1, u"ScrollBox1"_s},
+                    {GroupBox3, u"GroupBox3"_s},
+                    {LabeledEdit9, u"LabeledEdit9"_s},
+                    {LabeledEdit8, u"LabeledEdit8"_s},
+                    {RadioGroup1, u"RadioGroup1"_s},
+                    {GroupBox1, u"GroupBox1"_s},
+                    {GroupBox2, u"GroupBox2"_s},
+                    {LabeledEdit2, u"LabeledEdit2"_s},
+                    {RadioGroup8, u"RadioGroup8"_s},
+                    {GroupBox5, u"GroupBox5"_s},
+                    {ValueListEditor1, u"ValueListEditor1"_s},
+                    {RadioGroup3, u"RadioGroup3"_s},
+                    {GroupBox4, u"GroupBox4"_s},
+                    {StringGrid1, u"StringGrid1"_s},
+                    {SpeedButton3, u"SpeedButton3"_s},
+                    {SpeedButton4, u"SpeedButton4"_s},
+                    {RadioGroup7, u"RadioGroup7"_s},
+                    {RadioGroup6, u"RadioGroup6"_s},
+                    {RadioGroup4, u"RadioGroup4"_s},
+                    {RadioGroup5, u"RadioGroup5"_s},
+                    {statusBar(), u"StatusBar1"_s}});
     resize(714, 673);
     FormCreate();
 }
