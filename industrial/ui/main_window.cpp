@@ -21,6 +21,7 @@
 #include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/exit_probability_dialog.h"
 #include "industrial/ui/globals.h"
+#include "industrial/ui/grid_columns.h"
 #include "industrial/ui/start_evacuation_dialog.h"
 
 #include <QCheckBox>
@@ -39,7 +40,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -79,7 +82,7 @@ const QStringList GridHeaders = {
     u"Время начала эвакуации, мин."_s,
     u"Помещение с очагом пожара"_s,
 };
-const int GridColumnWidths[] = {100, 150, 110, 120, 120, 70};
+const std::vector<int> GridColumnWidths = {100, 150, 110, 120, 120, 70};
 
 // Heights of GroupBox1 for the three frequency methods.
 constexpr int AreaTableHeight = 230;
@@ -198,7 +201,8 @@ void TForm1::buildInputs(QWidget* column)
                                   u"Расчет значения для площади помещения более 1000 кв. м."_s,
                                   u"Производственные здания и склады"_s},
                                  column);
-    RadioGroup1->setFixedHeight(64);
+    // The designed 64 pixels, or more where the three buttons would otherwise overlap.
+    RadioGroup1->setFixedHeight(std::max(64, RadioGroup1->sizeHint().height()));
     stack->addWidget(RadioGroup1);
 
     GroupBox1 = new QGroupBox(QString(), column);
@@ -251,6 +255,7 @@ void TForm1::buildInputs(QWidget* column)
     StringGrid1->setFixedHeight(146);
     StringGrid1->setTabKeyNavigation(true);
     StringGrid1->setDrawCellHandler(StringGrid1DrawCell);
+    keepColumnsInView(StringGrid1);
     SpeedButton3 = new QToolButton(GroupBox4);
     SpeedButton3->setIcon(addRowIcon());
     SpeedButton3->setToolTip(u"Добавить расчетную точку"_s);
@@ -355,10 +360,11 @@ void TForm1::NewPar()
     for (int row = 0; row <= 1; ++row)
         for (int col = 0; col < StringGrid1->columnCount(); ++col)
             StringGrid1->setCells(col, row, QString());
-    for (int col = 0; col < StringGrid1->columnCount(); ++col) {
+    for (int col = 0; col < StringGrid1->columnCount(); ++col)
         StringGrid1->setCells(col, 0, GridHeaders.at(col));
-        StringGrid1->setColumnWidth(col, GridColumnWidths[col]);
-    }
+    // The designed widths, widened where a heading's word would be cut and narrowed where the
+    // grid would need a horizontal scroll bar: the window's fonts are not the designed ones.
+    fitColumns(StringGrid1, GridColumnWidths);
 
     if (UiReady) {
         // Resetting the dialogs may not fail the command; a dialog not made yet is in its
