@@ -172,7 +172,8 @@ void readDevices(LineReader& in, StoredSystem& system)
 
 EUnwritableCharacter::EUnwritableCharacter(const QString& character, const QString& value)
     : AppError(u"Символ «"_s + character +
-               u"» нельзя записать в файл параметров (кодировка Windows-1251): "_s + value)
+               u"» нельзя записать в файл параметров (кодировка Windows-1251): "_s +
+               shownText(value))
 {
 }
 

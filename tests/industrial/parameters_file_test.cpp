@@ -96,6 +96,10 @@ TEST(ParametersFile, Writing)
                       u"» нельзя записать в файл параметров (кодировка Windows-1251): Датчик "_s +
                       character);
     }
+    p.systems.at(0).devices.at(0).at(0) = u"Датчик\tλ"_s; // the value shown readably
+    EXPECT_EQ(outcome([&] { return encodeParameters(p); }),
+              u"Символ «λ» нельзя записать в файл параметров (кодировка Windows-1251): "
+              u"Датчик\\x09λ"_s);
 }
 
 TEST(ParametersFile, Reading)
