@@ -94,7 +94,23 @@ public:
     bool next(QString& text)
     {
         ++m_line;
-        QByteArray bytes = m_device.readLine();
+        // Read in pieces: a line may be of any length, a file no longer than the program writes.
+        QByteArray bytes;
+        char piece[4096];
+        for (;;) {
+            const qint64 got = m_device.readLine(piece, sizeof piece);
+            if (got <= 0)
+                break;
+            bytes.append(piece, got);
+            m_read += got;
+            if (m_read > ParametersMaxBytes)
+                atLine([] {
+                    throw EBadParameters(
+                        u"Файл длиннее 32 МБ: такого файла параметров программа не записывает"_s);
+                });
+            if (piece[got - 1] == '\n')
+                break;
+        }
         if (bytes.isEmpty()) {
             if (auto* file = qobject_cast<QFileDevice*>(&m_device);
                 file && file->error() != QFileDevice::NoError)
@@ -137,6 +153,7 @@ private:
     QIODevice& m_device;
     QString m_path;
     qint64 m_line = 0;
+    qint64 m_read = 0;
 };
 
 // A number that the locale reads (non-zero is true), or "True" / "False" in any letter case.

@@ -229,6 +229,40 @@ TEST(ParametersFile, LargeFileFailsAtItsFirstBadLine)
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 << 10) << "kilobytes more at the peak";
 }
 
+// A file longer than the program ever writes is refused at the line that runs past the limit,
+// however its lines are cut, before the window is asked to keep it.
+TEST(ParametersFile, FileLongerThanTheProgramWritesIsRefused)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"long.rri"_s);
+    const qint64 limit = ParametersMaxBytes;
+    const std::vector<std::pair<QByteArray, int>> cases = {
+        {QByteArray(limit + 1, 'x'), 1},                 // one line
+        {"0\r\n0\r\n0\r\n" + QByteArray(limit, '7'), 4}, // an area line
+        {"8\r\n" + QByteArray(limit, '\n'), 2},          // ends inside the limit: no refusal
+    };
+    for (const auto& [bytes, line] : cases) {
+        SCOPED_TRACE(line);
+        writeFile(path, bytes);
+        rusage before{};
+        getrusage(RUSAGE_SELF, &before);
+        try {
+            readParametersFile(path);
+            ADD_FAILURE() << "read";
+        } catch (const EBadParameters& error) {
+            EXPECT_NE(line, 2);
+            EXPECT_EQ(error.message(), fileLinePlace(path, line) +
+                                           u"\nФайл длиннее 32 МБ: такого файла параметров "
+                                           u"программа не записывает"_s);
+        } catch (const EConvertError& error) {
+            EXPECT_EQ(line, 2) << error.message().toStdString();
+        }
+        rusage after{};
+        getrusage(RUSAGE_SELF, &after);
+        EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 160 << 10) << "kilobytes more at the peak";
+    }
+}
+
 // A failure names the file and its line before the message; a bad text is shown with its
 // control characters escaped, and cut when long, so that a binary file's message stays readable.
 TEST(ParametersFile, FailureNamesItsLine)
