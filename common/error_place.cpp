@@ -26,22 +26,39 @@ QString heading(QString text)
     return text;
 }
 
-QWidget* findControl(QWidget* owner, const QString& name)
+// A control of window itself, not of a dialog that window owns: dialogs are windows of their own
+// and may hold controls of the same names.
+QWidget* controlOf(QWidget* window, const QString& name)
+{
+    QWidgetList level{window};
+    while (!level.isEmpty()) {
+        QWidgetList next;
+        for (QWidget* widget : level)
+            for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (child->isWindow())
+                    continue;
+                if (child->objectName() == name)
+                    return child;
+                next << child;
+            }
+        level = next;
+    }
+    return nullptr;
+}
+
+QWidget* findControl(QWidget* owner, const ErrorPlace& place)
 {
     QWidgetList windows;
-    if (owner)
+    if (owner && place.window.isEmpty())
         windows << owner->window();
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (!windows.contains(top))
+        if (!windows.contains(top) && (place.window.isEmpty() || top->objectName() == place.window))
             windows << top;
-    // A dialog is a child of its main window: a window's own controls come before those of the
-    // dialogs it owns, which may use the same names.
     for (QWidget* window : windows) {
-        if (window->objectName() == name)
+        if (window->objectName() == place.control)
             return window;
-        for (QWidget* found : window->findChildren<QWidget*>(name))
-            if (found->window() == window)
-                return found;
+        if (QWidget* found = controlOf(window, place.control))
+            return found;
     }
     return nullptr;
 }
@@ -126,7 +143,7 @@ void resolveErrorPlace(QWidget* owner, AppError& error)
     const ErrorPlace& place = error.place();
     if (!place.text.isEmpty() || place.control.isEmpty())
         return;
-    QWidget* control = findControl(owner, place.control);
+    QWidget* control = findControl(owner, place);
     if (!control)
         return;
     int viewRow = -1;

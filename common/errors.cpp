@@ -26,6 +26,13 @@ ErrorPlace ErrorPlace::cell(QString objectName, int column, int row)
     return place;
 }
 
+ErrorPlace ErrorPlace::inWindow(QString windowName) const
+{
+    ErrorPlace place = *this;
+    place.window = std::move(windowName);
+    return place;
+}
+
 AppError::AppError(QString reason) : m_reason(std::move(reason))
 {
     refreshWhat();
@@ -60,20 +67,53 @@ QString fileLinePlace(const QString& path, qint64 line)
     return u"Файл «"_s + path + u"», строка "_s + QString::number(line);
 }
 
+namespace
+{
+bool breaksTheLine(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+QString shownText(const QString& text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        QString piece = c;
+        if (breaksTheLine(c))
+            piece =
+                c.unicode() < 0x100
+                    ? u"\\x"_s + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0')
+                    : u"\\u"_s + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
+        if (shown.size() + piece.size() > ShownTextLength)
+            return shown + u'…';
+        shown += piece;
+    }
+    return shown;
+}
+
 // Concatenation rather than arg(): the text itself may hold "%1".
 EConvertError EConvertError::notFloat(const QString& text)
 {
-    return EConvertError(u"'"_s + text + u"' is not a valid floating point value"_s);
+    return EConvertError(u"'"_s + shownText(text) + u"' is not a valid floating point value"_s);
 }
 
 EConvertError EConvertError::notInteger(const QString& text)
 {
-    return EConvertError(u"'"_s + text + u"' is not a valid integer value"_s);
+    return EConvertError(u"'"_s + shownText(text) + u"' is not a valid integer value"_s);
 }
 
 EConvertError EConvertError::notBoolean(const QString& text)
 {
-    return EConvertError(u"'"_s + text + u"' is not a valid boolean value"_s);
+    return EConvertError(u"'"_s + shownText(text) + u"' is not a valid boolean value"_s);
 }
 
 EZeroDivide::EZeroDivide() : AppError(u"Floating point division by zero"_s) {}

@@ -12,10 +12,14 @@ struct ErrorPlace {
     QString control;
     int column = -1;
     int row = -1;
+    // The object name of the window the control stands in, where another window has a control of
+    // the same name; empty: the owner's window first, then every other.
+    QString window;
 
     static ErrorPlace described(QString text);
     static ErrorPlace field(QString objectName);
     static ErrorPlace cell(QString objectName, int column, int row);
+    ErrorPlace inWindow(QString windowName) const;
     bool isEmpty() const { return text.isEmpty() && control.isEmpty(); }
 };
 
@@ -56,6 +60,12 @@ template <class F> decltype(auto) atPlace(const ErrorPlace& place, F&& f)
 
 // The description of a line of a file, "Файл «PATH», строка N".
 QString fileLinePlace(const QString& path, qint64 line);
+
+// A bad text as a message quotes it: control characters, which would end or break the line the
+// box shows (a binary file holds NUL bytes), written as \xNN or \uNNNN, and a text longer than
+// ShownTextLength characters cut there with "…".
+constexpr qsizetype ShownTextLength = 100;
+QString shownText(const QString& text);
 
 // A text that is not a number of the expected kind.
 class EConvertError : public AppError

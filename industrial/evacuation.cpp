@@ -1,6 +1,7 @@
 #include "industrial/evacuation.h"
 
 #include "common/number_parse.h"
+#include "industrial/control_places.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -28,11 +29,16 @@ void WalkDesignPoints(TZdanie& record, const std::vector<DesignPointRow>& rows)
 {
     record.RouteEvacProb = 1.0L;
     record.FireRoomMark = false;
-    for (const DesignPointRow& row : rows) {
-        const long double exitProb = str2r(row[0]);
-        const long double evacTime = str2r(row[1]);
-        const long double blockTime = str2r(row[2]);
-        const long double startEvacTime = str2r(row[3]);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const DesignPointRow& row = rows[i];
+        const auto cell = [&](int column) {
+            return atPlace(form1Cell(u"StringGrid1"_s, column, static_cast<int>(i) + 1),
+                           [&] { return str2r(row.at(static_cast<std::size_t>(column - 1))); });
+        };
+        const long double exitProb = cell(1);
+        const long double evacTime = cell(2);
+        const long double blockTime = cell(3);
+        const long double startEvacTime = cell(4);
         if (row[4] == u"*"_s)
             record.FireRoomMark = true;
         const long double p = RouteEvacProbability(evacTime, blockTime, startEvacTime);

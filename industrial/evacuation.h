@@ -21,5 +21,6 @@ long double RouteEvacProbability(long double evacTime, long double blockTime,
 // (RouteEvacProb, 1 when there is no row), the values of the row that gave it (the design point;
 // the earlier row on a tie) and whether a row is marked as a room of fire origin. Each row is
 // written into the record as it is walked: a cell that is no number (EConvertError) leaves the
-// record as the rows before it left it.
+// record as the rows before it left it, and names its place, the cell of the main window's
+// StringGrid1 (row i + 1 for rows[i]).
 void WalkDesignPoints(TZdanie& record, const std::vector<DesignPointRow>& rows);

@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/number_parse.h"
+#include "industrial/control_places.h"
 
 #include <algorithm>
 #include <cmath>
@@ -53,7 +54,9 @@ long double FreqByAreaTable(TZdanie& record, const QStringList& areaTexts)
     const qsizetype rows = std::min<qsizetype>(areaTexts.size(), FreqLambda.size());
     for (qsizetype r = 0; r < rows; ++r) {
         // str2r, not the locale's reader: "12.5" and "12,5" are the same area under any locale.
-        const long double area = str2r(areaTexts.at(r));
+        const long double area =
+            atPlace(form1Cell(u"ValueListEditor1"_s, 1, static_cast<int>(r) + 1),
+                    [&] { return str2r(areaTexts.at(r)); });
         if (area > 0.0L)
             q += area * FreqLambda.at(static_cast<size_t>(r));
     }

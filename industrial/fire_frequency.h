@@ -23,7 +23,8 @@ extern const std::array<FreqAreaCoef, 8> FreqAreaCoefs;
 QString JoinAreas(const QStringList& areaTexts);
 
 // Q = Σ area_i·λ_i. A row counts when its area is a positive number; an empty, zero or negative
-// one is left out. Throws EConvertError for a text that is no number.
+// one is left out. Throws EConvertError for a text that is no number, placed in its row of the
+// main window's ValueListEditor1.
 long double FreqByAreaTable(TZdanie& record, const QStringList& areaTexts);
 
 // Q = a·S^b for record.Areas, read with the locale's separator only. The markers are set before

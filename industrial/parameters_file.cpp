@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,6 +23,9 @@ constexpr int ObjectKinds = 2;
 // The area table's rows with its title row.
 constexpr int MaxAreaTableRows = 10;
 constexpr int GridColumns = 6;
+// More design points than any real object has: the grid's rows cost memory and time, and a count
+// read from a file must not decide how much of either a load takes.
+constexpr int MaxDesignPoints = ParametersMaxDesignPoints;
 constexpr int DeviceColumns = 3;
 
 constexpr std::array<TDeviceList TZdanie::*, 4> DeviceLists = {
@@ -34,7 +38,7 @@ bool isComputed(const ObjectParameters& parameters, std::size_t system)
 
 QString quoted(const QString& text)
 {
-    return u"'"_s + text + u"'"_s;
+    return u"'"_s + shownText(text) + u"'"_s;
 }
 
 class LineWriter
@@ -62,7 +66,21 @@ class LineReader
 public:
     // Lines are read as they are asked for: a large file that fails early costs no more than
     // the lines before the failure.
-    explicit LineReader(QIODevice& device) : m_device(device) {}
+    explicit LineReader(QIODevice& device) : m_device(device)
+    {
+        if (const auto* file = qobject_cast<const QFileDevice*>(&device))
+            m_path = file->fileName();
+    }
+
+    // The line read last, "Файл «PATH», строка N", in a file; nothing in a buffer.
+    ErrorPlace place() const
+    {
+        return m_path.isEmpty() ? ErrorPlace()
+                                : ErrorPlace::described(fileLinePlace(m_path, m_line));
+    }
+
+    // Runs f on the line read last: a failure names that line.
+    template <class F> decltype(auto) atLine(F&& f) { return atPlace(place(), std::forward<F>(f)); }
 
     // A line ends at LF, with or without a CR before it. Lines missing at the end read as empty.
     QString line()
@@ -75,7 +93,24 @@ public:
     // The next line into `text`; false, with `text` empty, at the end of the file.
     bool next(QString& text)
     {
-        QByteArray bytes = m_device.readLine();
+        ++m_line;
+        // Read in pieces: a line may be of any length, a file no longer than the program writes.
+        QByteArray bytes;
+        char piece[4096];
+        for (;;) {
+            const qint64 got = m_device.readLine(piece, sizeof piece);
+            if (got <= 0)
+                break;
+            bytes.append(piece, got);
+            m_read += got;
+            if (m_read > ParametersMaxBytes)
+                atLine([] {
+                    throw EBadParameters(
+                        u"Файл длиннее 32 МБ: такого файла параметров программа не записывает"_s);
+                });
+            if (piece[got - 1] == '\n')
+                break;
+        }
         if (bytes.isEmpty()) {
             if (auto* file = qobject_cast<QFileDevice*>(&m_device);
                 file && file->error() != QFileDevice::NoError)
@@ -99,14 +134,26 @@ public:
     int item(int items)
     {
         const QString text = line();
-        const int item = strToInt(text);
-        if (item < 0 || item >= items)
-            throw EBadParameters(u"Неверный номер варианта: "_s + quoted(text));
-        return item;
+        return atLine([&] {
+            const int item = strToInt(text);
+            if (item < 0 || item >= items)
+                throw EBadParameters(u"Неверный номер варианта: "_s + quoted(text));
+            return item;
+        });
+    }
+
+    // The next line through convert, which is handed the line's text.
+    template <class F> decltype(auto) converted(F&& convert)
+    {
+        const QString text = line();
+        return atLine([&] { return convert(text); });
     }
 
 private:
     QIODevice& m_device;
+    QString m_path;
+    qint64 m_line = 0;
+    qint64 m_read = 0;
 };
 
 // A number that the locale reads (non-zero is true), or "True" / "False" in any letter case.
@@ -124,12 +171,14 @@ bool readBoolean(const QString& text)
 
 void readDevices(LineReader& in, StoredSystem& system)
 {
-    const QString countText = in.line();
-    const int count = strToInt(countText);
-    if (count > TDeviceList::MaxDevices)
-        throw tooManyDevices();
-    if (count < 0)
-        throw EBadParameters(u"Неверное число технических средств: "_s + quoted(countText));
+    const int count = in.converted([](const QString& countText) {
+        const int count = strToInt(countText);
+        if (count > TDeviceList::MaxDevices)
+            throw tooManyDevices();
+        if (count < 0)
+            throw EBadParameters(u"Неверное число технических средств: "_s + quoted(countText));
+        return count;
+    });
     system.devices.resize(static_cast<std::size_t>(count));
     for (int col = 0; col < DeviceColumns; ++col)
         for (auto& device : system.devices)
@@ -140,7 +189,8 @@ void readDevices(LineReader& in, StoredSystem& system)
 
 EUnwritableCharacter::EUnwritableCharacter(const QString& character, const QString& value)
     : AppError(u"Символ «"_s + character +
-               u"» нельзя записать в файл параметров (кодировка Windows-1251): "_s + value)
+               u"» нельзя записать в файл параметров (кодировка Windows-1251): "_s +
+               shownText(value))
 {
 }
 
@@ -198,10 +248,12 @@ ObjectParameters decodeParameters(QIODevice& device)
     parameters.daysPerYear = in.line();
     parameters.frequencyMethod = in.item(FrequencyMethods);
 
-    const QString areaRowsText = in.line();
-    const int areaRows = strToInt(areaRowsText);
-    if (areaRows < 1 || areaRows > MaxAreaTableRows)
-        throw EBadParameters(u"Неверное число строк таблицы площадей: "_s + quoted(areaRowsText));
+    const int areaRows = in.converted([](const QString& text) {
+        const int rows = strToInt(text);
+        if (rows < 1 || rows > MaxAreaTableRows)
+            throw EBadParameters(u"Неверное число строк таблицы площадей: "_s + quoted(text));
+        return rows;
+    });
     for (int row = 1; row < areaRows; ++row)
         parameters.areas << in.line();
 
@@ -209,13 +261,18 @@ ObjectParameters decodeParameters(QIODevice& device)
     parameters.roomType = in.item(RoomTypes);
     parameters.objectKind = in.item(ObjectKinds);
 
-    // The count decides how much is allocated: it may not promise more cells than the file has.
+    // The count decides how much is allocated: it may promise neither more design points than
+    // the bound nor more cells than the file has.
     const QString gridRowsText = in.line();
-    const int gridRows = strToInt(gridRowsText);
+    const ErrorPlace gridRowsLine = in.place();
     const auto badGridRows = [&] {
-        return EBadParameters(u"Неверное число расчетных точек: "_s + quoted(gridRowsText));
+        EBadParameters error(u"Неверное число расчетных точек: "_s + quoted(gridRowsText));
+        error.setPlace(gridRowsLine);
+        return error;
     };
-    if (gridRows < 2 || static_cast<qint64>(gridRows - 1) * GridColumns > in.bytesLeft())
+    const int gridRows = in.atLine([&] { return strToInt(gridRowsText); });
+    if (gridRows < 2 || gridRows - 1 > MaxDesignPoints ||
+        static_cast<qint64>(gridRows - 1) * GridColumns > in.bytesLeft())
         throw badGridRows();
     parameters.designPoints.resize(static_cast<std::size_t>(gridRows - 1));
     for (int col = 0; col < GridColumns; ++col)
@@ -229,11 +286,10 @@ ObjectParameters decodeParameters(QIODevice& device)
             readDevices(in, parameters.systems.at(s));
     }
 
-    parameters.ExitProb = str2r(in.line());
-    parameters.EvacTime = str2r(in.line());
-    parameters.BlockTime = str2r(in.line());
-    parameters.StartEvacTime = str2r(in.line());
-    parameters.FireRoomMark = readBoolean(in.line());
+    for (long double* value : {&parameters.ExitProb, &parameters.EvacTime, &parameters.BlockTime,
+                               &parameters.StartEvacTime})
+        *value = in.converted([](const QString& text) { return str2r(text); });
+    parameters.FireRoomMark = in.converted(readBoolean);
 
     // Anything but an exact mode is taken for lines after the end, which are ignored.
     for (std::size_t s = 0; s < parameters.systems.size(); ++s) {

@@ -67,9 +67,18 @@ struct ObjectParameters {
 // The lines of the file, CR LF after each. Throws EUnwritableCharacter.
 QByteArray encodeParameters(const ObjectParameters& parameters);
 
+// The most design points a file may hold; a count above it is refused.
+inline constexpr int ParametersMaxDesignPoints = 10000;
+// The most bytes a file may hold: many times a file at that count, and little enough that what
+// the window keeps of it stays within a few hundred megabytes.
+inline constexpr qint64 ParametersMaxBytes = qint64(32) << 20;
+
 // The whole file is checked before anything is returned; lines are read only as far as they are
 // needed. Throws EConvertError for a line that does not convert, EBadParameters for a count or an
-// item out of range, and EFileError when a file device fails to read.
+// item out of range (more than ParametersMaxDesignPoints design points among them) or a file
+// longer than ParametersMaxBytes, and
+// EFileError when a file device fails to read. A failure of a line of a file names the file and
+// the line ("Файл «PATH», строка N").
 ObjectParameters decodeParameters(QIODevice& device);
 ObjectParameters decodeParameters(const QByteArray& bytes);
 

@@ -1,5 +1,6 @@
 #include "industrial/protection_effect.h"
 
+#include "common/errors.h"
 #include "common/number_parse.h"
 
 #include <algorithm>
@@ -28,14 +29,25 @@ const std::vector<long double>& fixedItems(ProtectionSystem system)
     return spdz; // not reached: every system is listed
 }
 
-long double considered(long double effectiveness)
+QString systemName(ProtectionSystem system)
 {
-    return effectiveness >= 0.0L ? effectiveness : 0.0L;
+    switch (system) {
+    case ProtectionSystem::Aps:
+        return QStringLiteral("АПС");
+    case ProtectionSystem::Soue:
+        return QStringLiteral("СОУЭ");
+    case ProtectionSystem::Aupt:
+        return QStringLiteral("АУПТ");
+    case ProtectionSystem::Spdz:
+        return QStringLiteral("СПДЗ");
+    }
+    return {}; // not reached: every system is listed
 }
 
-} // namespace
-
-long double SystemReliability(const TDeviceList& devices, std::uint8_t count, std::uint8_t mode)
+// The reliability of the list; a probability that is no number names its row of the list named
+// `listName`, when there is one: the list is in no window while the calculation reads it.
+long double reliability(const TDeviceList& devices, std::uint8_t count, std::uint8_t mode,
+                        const QString& listName)
 {
     if (mode > 1)
         return 1.0L;
@@ -45,10 +57,28 @@ long double SystemReliability(const TDeviceList& devices, std::uint8_t count, st
         const QString& text = devices.cell(TDeviceList::Probability, row);
         if (text.isEmpty())
             continue;
-        const long double p = str2r(text);
+        ErrorPlace place;
+        if (!listName.isEmpty())
+            place =
+                ErrorPlace::described(QStringLiteral("Список приборов ") + listName +
+                                      QStringLiteral(", строка ") + QString::number(row) +
+                                      QStringLiteral(", столбец «Вероятность безотказной работы»"));
+        const long double p = atPlace(place, [&] { return str2r(text); });
         r = mode == 0 ? p * r : (1.0L - p) * r;
     }
     return mode == 0 ? r : 1.0L - r;
+}
+
+long double considered(long double effectiveness)
+{
+    return effectiveness >= 0.0L ? effectiveness : 0.0L;
+}
+
+} // namespace
+
+long double SystemReliability(const TDeviceList& devices, std::uint8_t count, std::uint8_t mode)
+{
+    return reliability(devices, count, mode, QString());
 }
 
 int ComputeItem(ProtectionSystem system)
@@ -59,7 +89,7 @@ int ComputeItem(ProtectionSystem system)
 long double ItemEffectiveness(ProtectionSystem system, int item, const TDeviceList& devices)
 {
     if (item == ComputeItem(system))
-        return SystemReliability(devices, devices.Count, devices.Mode);
+        return reliability(devices, devices.Count, devices.Mode, systemName(system));
     return fixedItems(system).at(static_cast<size_t>(item));
 }
 

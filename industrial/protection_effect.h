@@ -20,7 +20,8 @@ long double SystemReliability(const TDeviceList& devices, std::uint8_t count, st
 int ComputeItem(ProtectionSystem system);
 
 // D_k of a chosen item (0 to ComputeItem): a fixed value, 0, EffNotConsidered, or the
-// reliability of the device list.
+// reliability of the device list; a probability that is no number is placed by its list and row,
+// "Список приборов АПС, строка 3, столбец «Вероятность безотказной работы»".
 long double ItemEffectiveness(ProtectionSystem system, int item, const TDeviceList& devices);
 
 // Whether D_k was computed from the device list as far as the stored value tells: greater than 0

@@ -1,5 +1,6 @@
 #include "common/decimal_format.h"
 #include "common/number_parse.h"
+#include "industrial/control_places.h"
 #include "industrial/fire_frequency.h"
 #include "industrial/formatters.h"
 #include "industrial/report/report_pieces.h"
@@ -25,6 +26,13 @@ bool hasLambda(qsizetype row)
     return row < static_cast<qsizetype>(FreqLambda.size());
 }
 
+// Whether the area of the table's row i (from 0) counts: a positive number.
+bool countsAsArea(const QString& area, qsizetype row)
+{
+    return atPlace(form1Cell(u"ValueListEditor1"_s, 1, static_cast<int>(row) + 1),
+                   [&] { return str2r(area) > 0.0L; });
+}
+
 QString lambda(qsizetype row)
 {
     return FormatReportNumber(FreqLambda.at(static_cast<size_t>(row)));
@@ -38,7 +46,7 @@ QString areaSum(const QString& areas)
     QString sum;
     qsizetype lines = 1;
     for (qsizetype i = 0; i < pieces.size() && hasLambda(i); ++i) {
-        if (!(str2r(pieces.at(i)) > 0.0L))
+        if (!countsAsArea(pieces.at(i), i))
             continue;
         sum += pieces.at(i) + u'·' + lambda(i) + u" + "_s;
         if (sum.size() > LineLength * lines) {
@@ -73,7 +81,7 @@ QString areaTableBlock(const TZdanie& record, const ReportWindow& window)
     text += RtfEmptyPara();
     for (size_t i = 0; i < window.areaRows.size() && hasLambda(static_cast<qsizetype>(i)); ++i) {
         const auto& [name, area] = window.areaRows[i];
-        if (area.isEmpty() || !(str2r(area) > 0.0L))
+        if (area.isEmpty() || !countsAsArea(area, static_cast<qsizetype>(i)))
             continue;
         text += Para(Tab + u"- для объекта:"_s + Quoted(name) + u" = площадь·"_s +
                          Eq(lambda(static_cast<qsizetype>(i))) + u" \\par"_s,

@@ -1,4 +1,5 @@
 #include "common/number_parse.h"
+#include "industrial/control_places.h"
 #include "industrial/evacuation.h"
 #include "industrial/formatters.h"
 #include "industrial/report/formula_pictures.h"
@@ -136,10 +137,15 @@ QString DesignPointTable(const std::vector<std::array<QString, 6>>& points)
                         Sub(6, 18, u"блij"_s)) +
                      u"\\cell"_s,
                  u"qc\\b"_s, 5, 1000);
-    for (const auto& point : points) {
-        const long double evacTime = str2r(point[2]);
-        const long double startEvacTime = str2r(point[4]);
-        const long double blockTime = str2r(point[3]);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const auto& point = points[i];
+        const auto time = [&](int column) {
+            return atPlace(form1Cell(u"StringGrid1"_s, column, static_cast<int>(i) + 1),
+                           [&] { return str2r(point.at(static_cast<std::size_t>(column))); });
+        };
+        const long double evacTime = time(2);
+        const long double startEvacTime = time(4);
+        const long double blockTime = time(3);
         const bool met = evacTime + startEvacTime <= BlockShare * blockTime;
         text +=
             TableRow(RtfEscape(point[0]) + u"\\cell "_s + RtfEscape(point[2]) + u"\\cell "_s +

@@ -48,6 +48,11 @@ TCalcReport::TCalcReport(QWidget* parent) : QDialog(parent)
     SpeedButton1->setGeometry(464, 384, 81, 25);
     SpeedButton1->setFocusPolicy(Qt::NoFocus); // a speed button takes no focus
 
+    nameComponents({{this, u"CalcReport"_s},
+                    {ValueListEditor1, u"ValueListEditor1"_s},
+                    {OKButton, u"OKButton"_s},
+                    {SpeedButton1, u"SpeedButton1"_s}});
+
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(SpeedButton1, &QToolButton::clicked, this,
             guarded(this, [this] { SpeedButton1Click(); }));

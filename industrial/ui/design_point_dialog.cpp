@@ -99,6 +99,21 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     layout->addWidget(Panel1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    nameComponents({{this, u"Form6"_s},
+                    {Label1, u"Label1"_s},
+                    {Edit1, u"Edit1"_s},
+                    {SpeedButton1, u"SpeedButton1"_s},
+                    {Label2, u"Label2"_s},
+                    {Edit2, u"Edit2"_s},
+                    {Label3, u"Label3"_s},
+                    {Edit3, u"Edit3"_s},
+                    {CheckBox1, u"CheckBox1"_s},
+                    {Label4, u"Label4"_s},
+                    {Edit4, u"Edit4"_s},
+                    {SpeedButton2, u"SpeedButton2"_s},
+                    {Panel1, u"Panel1"_s},
+                    {BitBtn1, u"BitBtn1"_s}});
+
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, Edit3);
     setTabOrder(Edit3, CheckBox1);

@@ -7,6 +7,16 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
+
+// Gives each component its design name as object name: the place of a failure names its control
+// by it (common/errors.h).
+inline void nameComponents(std::initializer_list<std::pair<QObject*, QString>> components)
+{
+    for (const auto& [component, name] : components)
+        component->setObjectName(name);
+}
 
 // Dialogs are placed anew each time they are shown, before they appear (call from showEvent).
 

@@ -28,6 +28,11 @@ TEvacForm::TEvacForm(QWidget* parent) : QDialog(parent)
     QDialogButtonBox* buttons = okCancelButtons(this, u"Выбор"_s, OKBtn, CancelBtn);
     OKBtn->setDefault(true);
 
+    nameComponents({{this, u"EvacForm"_s},
+                    {RadioGroup1, u"RadioGroup1"_s},
+                    {OKBtn, u"OKBtn"_s},
+                    {CancelBtn, u"CancelBtn"_s}});
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(RadioGroup1);
     layout->addWidget(buttons);

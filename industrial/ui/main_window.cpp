@@ -18,8 +18,10 @@
 #include "industrial/ui/calc_report_dialog.h"
 #include "industrial/ui/design_point_dialog.h"
 #include "industrial/ui/device_list_dialog.h"
+#include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/exit_probability_dialog.h"
 #include "industrial/ui/globals.h"
+#include "industrial/ui/grid_columns.h"
 #include "industrial/ui/start_evacuation_dialog.h"
 
 #include <QCheckBox>
@@ -38,7 +40,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -78,7 +82,7 @@ const QStringList GridHeaders = {
     u"Время начала эвакуации, мин."_s,
     u"Помещение с очагом пожара"_s,
 };
-const int GridColumnWidths[] = {100, 150, 110, 120, 120, 70};
+const std::vector<int> GridColumnWidths = {100, 150, 110, 120, 120, 70};
 
 // Heights of GroupBox1 for the three frequency methods.
 constexpr int AreaTableHeight = 230;
@@ -109,6 +113,29 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     statusBar()->addWidget(StatusBar1Panel, 1);
     statusBar()->setSizeGripEnabled(false);
 
+    nameComponents({{this, u"Form1"_s},
+                    {TBToolbar2, u"TBToolbar2"_s},
+                    {ScrollBox1, u"ScrollBox1"_s},
+                    {GroupBox3, u"GroupBox3"_s},
+                    {LabeledEdit9, u"LabeledEdit9"_s},
+                    {LabeledEdit8, u"LabeledEdit8"_s},
+                    {RadioGroup1, u"RadioGroup1"_s},
+                    {GroupBox1, u"GroupBox1"_s},
+                    {GroupBox2, u"GroupBox2"_s},
+                    {LabeledEdit2, u"LabeledEdit2"_s},
+                    {RadioGroup8, u"RadioGroup8"_s},
+                    {GroupBox5, u"GroupBox5"_s},
+                    {ValueListEditor1, u"ValueListEditor1"_s},
+                    {RadioGroup3, u"RadioGroup3"_s},
+                    {GroupBox4, u"GroupBox4"_s},
+                    {StringGrid1, u"StringGrid1"_s},
+                    {SpeedButton3, u"SpeedButton3"_s},
+                    {SpeedButton4, u"SpeedButton4"_s},
+                    {RadioGroup7, u"RadioGroup7"_s},
+                    {RadioGroup6, u"RadioGroup6"_s},
+                    {RadioGroup4, u"RadioGroup4"_s},
+                    {RadioGroup5, u"RadioGroup5"_s},
+                    {statusBar(), u"StatusBar1"_s}});
     resize(714, 673);
     FormCreate();
 }
@@ -171,7 +198,8 @@ void TForm1::buildInputs(QWidget* column)
                                   u"Расчет значения для площади помещения более 1000 кв. м."_s,
                                   u"Производственные здания и склады"_s},
                                  column);
-    RadioGroup1->setFixedHeight(64);
+    // The designed 64 pixels, or more where the three buttons would otherwise overlap.
+    RadioGroup1->setFixedHeight(std::max(64, RadioGroup1->sizeHint().height()));
     stack->addWidget(RadioGroup1);
 
     GroupBox1 = new QGroupBox(QString(), column);
@@ -224,6 +252,7 @@ void TForm1::buildInputs(QWidget* column)
     StringGrid1->setFixedHeight(146);
     StringGrid1->setTabKeyNavigation(true);
     StringGrid1->setDrawCellHandler(StringGrid1DrawCell);
+    keepColumnsInView(StringGrid1);
     SpeedButton3 = new QToolButton(GroupBox4);
     SpeedButton3->setIcon(addRowIcon());
     SpeedButton3->setToolTip(u"Добавить расчетную точку"_s);
@@ -328,10 +357,11 @@ void TForm1::NewPar()
     for (int row = 0; row <= 1; ++row)
         for (int col = 0; col < StringGrid1->columnCount(); ++col)
             StringGrid1->setCells(col, row, QString());
-    for (int col = 0; col < StringGrid1->columnCount(); ++col) {
+    for (int col = 0; col < StringGrid1->columnCount(); ++col)
         StringGrid1->setCells(col, 0, GridHeaders.at(col));
-        StringGrid1->setColumnWidth(col, GridColumnWidths[col]);
-    }
+    // The designed widths, widened where a heading's word would be cut and narrowed where the
+    // grid would need a horizontal scroll bar: the window's fonts are not the designed ones.
+    fitColumns(StringGrid1, GridColumnWidths);
 
     if (UiReady) {
         // Resetting the dialogs may not fail the command; a dialog not made yet is in its

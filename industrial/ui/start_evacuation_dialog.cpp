@@ -93,6 +93,16 @@ TStartEvacForm::TStartEvacForm(QWidget* parent) : QDialog(parent)
     QDialogButtonBox* buttons = okCancelButtons(this, u"Выбрать"_s, OKBtn, CancelBtn);
     OKBtn->setDefault(true);
 
+    nameComponents({{this, u"StartEvacForm"_s},
+                    {GroupBox1, u"GroupBox1"_s},
+                    {RadioButton1, u"RadioButton1"_s},
+                    {Edit1, u"Edit1"_s},
+                    {RadioButton2, u"RadioButton2"_s},
+                    {RadioButton3, u"RadioButton3"_s},
+                    {RadioButton4, u"RadioButton4"_s},
+                    {OKBtn, u"OKBtn"_s},
+                    {CancelBtn, u"CancelBtn"_s}});
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1);
     layout->addWidget(buttons);

@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -129,5 +131,70 @@ TEST(CommandGuard, ErrorNamesTheControlItsTextCameFrom)
         EXPECT_EQ(error.message(), u"внутреннее\n'x' is not a valid integer value"_s);
         EXPECT_EQ(error.reason(), u"'x' is not a valid integer value"_s);
         EXPECT_STREQ(error.what(), "внутреннее\n'x' is not a valid integer value");
+    }
+}
+
+// A bad text in a message: characters that would end or break the box's line escaped, a long text
+// cut, an ordinary one as it is.
+TEST(CommandGuard, BadTextShownReadably)
+{
+    const std::vector<std::pair<QString, QString>> cases = {
+        {u"1,2.5"_s, u"1,2.5"_s},
+        {QString(), QString()},
+        {u"a"_s + QChar(0) + u"b\tc\r\n\x7f"_s, u"a\\x00b\\x09c\\x0D\\x0A\\x7F"_s},
+        {u"\u0085\u2028\u202e x"_s, u"\\x85\\u2028\\u202E x"_s},
+        {QString(100, u'Я'), QString(100, u'Я')},
+        {QString(101, u'Я'), QString(100, u'Я') + u'…'},
+        // An escape is never cut in two.
+        {QString(98, u'x') + QChar(0), QString(98, u'x') + u'…'},
+    };
+    for (const auto& [text, shown] : cases) {
+        EXPECT_EQ(shownText(text), shown);
+        EXPECT_EQ(EConvertError::notFloat(text).message(),
+                  u"'"_s + shown + u"' is not a valid floating point value"_s);
+    }
+}
+
+// A place may name the window of its control: another window's control of the same name, even
+// the owner's own, is not taken for it; and a dialog's control is not taken for its owner's.
+TEST(CommandGuard, PlaceInANamedWindow)
+{
+    DesktopRecorder desktop;
+    setApplicationTitle(u"Т"_s);
+    QWidget main;
+    main.setObjectName(u"Main"_s);
+    // The dialog first, and the window's field deeper than the dialog's: a search through all
+    // children would meet the dialog's field first.
+    QDialog dialog(&main);
+    dialog.setObjectName(u"Dialog"_s);
+    auto* group = new QGroupBox(u"Группа"_s, &main);
+    auto* mainEdit = new LabeledEdit(u"Поле окна"_s, LabeledEdit::LabelPosition::Left, group);
+    mainEdit->setObjectName(u"Edit1"_s);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(mainEdit);
+    auto* layout = new QVBoxLayout(&main);
+    layout->addWidget(group);
+    auto* dialogEdit =
+        new LabeledEdit(u"Поле диалога"_s, LabeledEdit::LabelPosition::Left, &dialog);
+    dialogEdit->setObjectName(u"Edit1"_s);
+    auto* dialogLayout = new QVBoxLayout(&dialog);
+    dialogLayout->addWidget(dialogEdit);
+    showActive(main);
+
+    const struct {
+        QWidget* owner;
+        ErrorPlace place;
+        QString line;
+    } cases[] = {
+        {&dialog, ErrorPlace::field(u"Edit1"_s).inWindow(u"Main"_s), u"Поле «Поле окна»"_s},
+        {&dialog, ErrorPlace::field(u"Edit1"_s), u"Поле «Поле диалога»"_s},
+        {&main, ErrorPlace::field(u"Edit1"_s), u"Поле «Поле окна»"_s},
+        {&main, ErrorPlace::field(u"Edit1"_s).inWindow(u"Dialog"_s), u"Поле «Поле диалога»"_s},
+    };
+    for (const auto& c : cases) {
+        desktop.errors.clear();
+        runCommand(c.owner, [&] { atPlace(c.place, [] { return str2r(u"x"_s); }); });
+        EXPECT_EQ(desktop.errors,
+                  QStringList{u"Т|"_s + c.line + u"\n'x' is not a valid floating point value"_s});
     }
 }

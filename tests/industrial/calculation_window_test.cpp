@@ -203,6 +203,7 @@ TEST_F(CalculationWindow, BadCellStopsBeforeTheDialog)
     EXPECT_TRUE(calculate().empty());
     EXPECT_FALSE(form.hasCalcReport());
     EXPECT_EQ(desktop.errors, QStringList{u"Ovrelta: Производственные объекты|"
+                                          u"Строка 1, столбец «Время начала эвакуации, мин.»\n"
                                           u"'1,2.3' is not a valid floating point value"_s});
 
     form.StringGrid1->setCells(4, 1, u"2"_s);
@@ -225,7 +226,9 @@ TEST_F(CalculationWindow, ReportFromTheResultsDialog)
     const QString missing = temp.filePath(u"missing"_s);
     const QStringList expectedErrors = {
         u"Ovrelta: Производственные объекты|Не удалось записать отчёт «"_s + missing + u"/temp"_s,
-        u"Ovrelta: Производственные объекты|'abc' is not a valid floating point value"_s};
+        u"Ovrelta: Производственные объекты|"
+        u"Строка «Цех {1}», столбец «Время блокирования путей эвакуации, мин.»\n"
+        u"'abc' is not a valid floating point value"_s};
     calculate([&](TCalcReport* report) {
         report->SpeedButton1->click();
         report->SpeedButton1->click();
@@ -248,4 +251,85 @@ TEST_F(CalculationWindow, ReportFromTheResultsDialog)
         EXPECT_TRUE(desktop.errors[0].startsWith(expectedErrors[0]));
         EXPECT_EQ(desktop.errors[1], expectedErrors[1]);
     });
+}
+
+// A text that stops the calculation is named where it stands, on the line before the message,
+// and a field or cell the user can see gets the focus.
+TEST_F(CalculationWindow, ErrorNamesWhereTheBadTextStands)
+{
+    const QString hours = u"Поле «Продолжительность рабочего времени в сутки, час»\n"_s;
+    const QString days = u"Поле «Число рабочих дней в расчетном году, дней»\n"_s;
+    const QString notFloat = u" is not a valid floating point value"_s;
+    const struct {
+        const char* name;
+        std::function<void()> setUp;
+        QString error;
+        QWidget* focus; // nullptr: the focus stays where it was
+        int row, col;   // the current cell of a grid that gets the focus
+    } cases[] = {
+        {"hours no number", [this] { form.LabeledEdit9->setText(u"8ч"_s); },
+         hours + u"'8ч'"_s + notFloat, form.LabeledEdit9->edit(), -1, -1},
+        {"hours above 24", [this] { form.LabeledEdit9->setText(u"24,5"_s); },
+         hours + u"Значение должно лежать в пределах от 0 до 24"_s, form.LabeledEdit9->edit(), -1,
+         -1},
+        {"days below 0", [this] { form.LabeledEdit8->setText(u"-1"_s); },
+         days + u"Значение должно лежать в пределах от 0 до 366"_s, form.LabeledEdit8->edit(), -1,
+         -1},
+        {"days above 366", [this] { form.LabeledEdit8->setText(u"367"_s); },
+         days + u"Значение должно лежать в пределах от 0 до 366"_s, form.LabeledEdit8->edit(), -1,
+         -1},
+        {"single area",
+         [this] {
+             form.RadioGroup1->setItemIndex(1);
+             form.LabeledEdit2->setText(u"1000.5"_s);
+         },
+         u"Поле «Площадь здания(помещения), кв. м.»\n'1000.5'"_s + notFloat,
+         form.LabeledEdit2->edit(), -1, -1},
+        {"area table", [this] { form.ValueListEditor1->setValue(4, u"1.2.3"_s); },
+         u"Строка «Инструментально-механические цеха», столбец «Площадь, кв. м.»\n'1,2.3'"_s +
+             notFloat,
+         form.ValueListEditor1, 3, 1},
+        {"design point",
+         [this] {
+             addPoint(u"0,03"_s, u"1"_s, u"2,5"_s, u"2"_s);
+             addPoint(u"0,03"_s, u"1"_s, u"2,5"_s, u"2"_s);
+             form.StringGrid1->setCells(2, 2, u"1 мин"_s);
+         },
+         u"Строка «Расчетная точка 2», столбец «Расчетное время эвакуации, мин.»\n'1 мин'"_s +
+             notFloat,
+         form.StringGrid1, 2, 2},
+        {"device list",
+         [this] {
+             Zdanie->ApsDevices.Count = 3;
+             Zdanie->ApsDevices.cell(TDeviceList::Probability, 1) = u"0,9"_s;
+             Zdanie->ApsDevices.cell(TDeviceList::Probability, 3) = u"0,9,5"_s;
+             UiReady = false; // no device-list dialog for the program's own choice
+             form.RadioGroup7->setItemIndex(5);
+             UiReady = true;
+         },
+         u"Список приборов АПС, строка 3, столбец «Вероятность безотказной работы»\n'0,9,5'"_s +
+             notFloat,
+         nullptr, -1, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.TBNew->trigger();
+        form.LabeledEdit9->setText(u"8"_s);
+        form.LabeledEdit8->setText(u"247"_s);
+        form.RadioGroup1->setItemIndex(0);
+        c.setUp();
+        form.activateWindow(); // the design-point dialog took the activation with it
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        QWidget* outside = form.SpeedButton3;
+        outside->setFocusPolicy(Qt::StrongFocus);
+        outside->setFocus();
+        desktop.errors.clear();
+        EXPECT_TRUE(calculate().empty());
+        EXPECT_EQ(desktop.errors, QStringList{u"Ovrelta: Производственные объекты|"_s + c.error});
+        EXPECT_EQ(QApplication::focusWidget(), c.focus ? c.focus : outside);
+        if (auto* grid = qobject_cast<QTableWidget*>(c.focus)) {
+            EXPECT_EQ(grid->currentRow(), c.row);
+            EXPECT_EQ(grid->currentColumn(), c.col);
+        }
+    }
 }

@@ -6,6 +6,7 @@
 #include "industrial/ui/device_list_dialog.h"
 #include "industrial/ui/exit_probability_dialog.h"
 #include "industrial/ui/globals.h"
+#include "industrial/ui/grid_columns.h"
 #include "industrial/ui/main_window.h"
 #include "support/modal.h"
 #include "support/test_support.h"
@@ -16,9 +17,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -35,6 +38,27 @@ const QStringList Headers = {
     u"Помещение с очагом пожара"_s,
 };
 
+// The designed widths 100/150/110/120/120/70, as far as the window's font lets them be: no word
+// of a heading cut, and no column out of the grid's view.
+void expectDesignedColumns(const StringGrid& grid)
+{
+    const int designed[] = {100, 150, 110, 120, 120, 70};
+    const QFontMetrics metrics(grid.font());
+    int total = 0;
+    for (int col = 0; col < 6; ++col) {
+        SCOPED_TRACE(col);
+        int widest = 0;
+        for (const QString& word : grid.cells(col, 0).split(u' '))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        const int width = grid.columnWidth(col);
+        EXPECT_GT(width, widest + 1) << "a word of the heading is cut";
+        EXPECT_LE(width, std::max(designed[col], widest + 8));
+        total += width;
+    }
+    EXPECT_LE(total, grid.viewport()->width());
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());
+}
+
 void expectStartPicture(const TForm1& form)
 {
     EXPECT_EQ(form.LabeledEdit9->text(), u"0"_s);
@@ -48,12 +72,11 @@ void expectStartPicture(const TForm1& form)
         EXPECT_EQ(form.ValueListEditor1->value(row), u"0"_s) << row;
     EXPECT_EQ(form.ValueListEditor1->lastRow(), 9);
     ASSERT_EQ(form.StringGrid1->rowCount(), 2);
-    const int widths[] = {100, 150, 110, 120, 120, 70};
     for (int col = 0; col < 6; ++col) {
         EXPECT_EQ(form.StringGrid1->cells(col, 0), Headers.at(col));
         EXPECT_EQ(form.StringGrid1->cells(col, 1), QString());
-        EXPECT_EQ(form.StringGrid1->columnWidth(col), widths[col]);
     }
+    expectDesignedColumns(*form.StringGrid1);
     for (const RadioGroup* group : {form.RadioGroup3, form.RadioGroup4, form.RadioGroup5,
                                     form.RadioGroup6, form.RadioGroup7, form.RadioGroup8})
         EXPECT_EQ(group->itemIndex(), 0) << group->title().toStdString();
@@ -314,4 +337,53 @@ TEST(BuildingRecord, ShortTextsAreCutWhenStored)
     record.ApsDevices.cell(TDeviceList::Name, 20) = QString(256, u'x');
     EXPECT_EQ(record.ApsDevices.cell(TDeviceList::Name, 20).text().size(), 255);
     EXPECT_EQ(record.ApsDevices.Count, 0);
+}
+
+// The designed heights and widths hold where the window's font lets them; where it does not,
+// the controls get the room they need: nothing overlaps and no heading is cut.
+TEST_F(MainWindowTest, NothingOverlapsOrIsCut)
+{
+    const RadioGroup* methods = form.RadioGroup1;
+    EXPECT_GE(methods->height(), 64);
+    for (int i = 0; i < methods->count(); ++i) {
+        const QRect button = methods->button(i)->geometry();
+        EXPECT_GE(button.height(), methods->button(i)->sizeHint().height()) << i;
+        EXPECT_TRUE(methods->contentsRect().contains(button)) << i;
+        if (i > 0) {
+            EXPECT_FALSE(button.intersects(methods->button(i - 1)->geometry())) << i;
+        }
+    }
+
+    // A narrower window, and back: the columns follow the grid's view.
+    expectDesignedColumns(*form.StringGrid1);
+    form.resize(600, 673);
+    QApplication::processEvents();
+    expectDesignedColumns(*form.StringGrid1);
+    form.resize(714, 673);
+    form.TBNew->trigger();
+    QApplication::processEvents();
+    expectDesignedColumns(*form.StringGrid1);
+}
+
+TEST(GridColumns, FitWidths)
+{
+    using W = std::vector<int>;
+    const struct {
+        W preferred, least;
+        int available;
+        W fitted;
+    } cases[] = {
+        {{100, 150, 70}, {70, 90, 80}, 400, {100, 150, 80}}, // raised to the least, room left
+        {{100, 150, 70}, {70, 90, 80}, 330, {100, 150, 80}}, // just fits
+        // 10 too wide: taken in proportion to what each has beyond its least (30, 60, 0).
+        {{100, 150, 70}, {70, 90, 80}, 320, {97, 143, 80}},
+        {{100, 150, 70}, {70, 90, 80}, 100, {70, 90, 80}}, // never below the least
+        {{100, 100}, {0, 0}, 1, {1, 0}},
+        {{}, {}, 10, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.available);
+        const W fitted = fitWidths(c.preferred, c.least, c.available);
+        EXPECT_EQ(fitted, c.fitted);
+    }
 }

@@ -1,4 +1,5 @@
 #include "common/command_guard.h"
+#include "common/errors.h"
 #include "common/labeled_edit.h"
 #include "common/radio_group.h"
 #include "common/string_grid.h"
@@ -118,16 +119,25 @@ TEST_F(ParametersCommandsTest, FailedCommandsChangeNothing)
               "8\r\n247\r\n2\r\n1\r\n1\r\n0\r\n0\r\n3\r\n" + QByteArray(100, 'x') + "\r\n");
     writeFile(path(u"large.rri"_s), QByteArray(8 << 20, '\n'));
     writeFile(path(u"old.rri"_s), "old\r\n");
+    // A failing line is named before the message.
+    const auto atLine = [this](const QString& name, int line) {
+        return fileLinePlace(path(name), line) + u'\n';
+    };
     const struct {
         QAction* command;
         QString name;
         QString error;
     } cases[] = {
-        {form.TBLoad, u"empty.rri"_s, u"'' is not a valid integer value"_s},
-        {form.TBLoad, u"truncated.rri"_s, u"'' is not a valid integer value"_s},
-        {form.TBLoad, u"points.rri"_s, u"Неверное число расчетных точек: '2000000000'"_s},
-        {form.TBLoad, u"cells.rri"_s, u"Неверное число расчетных точек: '3'"_s},
-        {form.TBLoad, u"large.rri"_s, u"'' is not a valid integer value"_s},
+        {form.TBLoad, u"empty.rri"_s,
+         atLine(u"empty.rri"_s, 3) + u"'' is not a valid integer value"_s},
+        {form.TBLoad, u"truncated.rri"_s,
+         atLine(u"truncated.rri"_s, 15) + u"'' is not a valid integer value"_s},
+        {form.TBLoad, u"points.rri"_s,
+         atLine(u"points.rri"_s, 8) + u"Неверное число расчетных точек: '2000000000'"_s},
+        {form.TBLoad, u"cells.rri"_s,
+         atLine(u"cells.rri"_s, 8) + u"Неверное число расчетных точек: '3'"_s},
+        {form.TBLoad, u"large.rri"_s,
+         atLine(u"large.rri"_s, 3) + u"'' is not a valid integer value"_s},
         {form.TBLoad, u"missing.rri"_s,
          u"Не удалось открыть файл «"_s + path(u"missing.rri"_s) + u"»: "_s},
         {form.TBSave, u"old.rri/object.rri"_s,

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/resource.h>
+#include <tuple>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -95,6 +96,10 @@ TEST(ParametersFile, Writing)
                       u"» нельзя записать в файл параметров (кодировка Windows-1251): Датчик "_s +
                       character);
     }
+    p.systems.at(0).devices.at(0).at(0) = u"Датчик\tλ"_s; // the value shown readably
+    EXPECT_EQ(outcome([&] { return encodeParameters(p); }),
+              u"Символ «λ» нельзя записать в файл параметров (кодировка Windows-1251): "
+              u"Датчик\\x09λ"_s);
 }
 
 TEST(ParametersFile, Reading)
@@ -217,11 +222,100 @@ TEST(ParametersFile, LargeFileFailsAtItsFirstBadLine)
         readParametersFile(path);
         ADD_FAILURE() << "read";
     } catch (const EConvertError& error) {
-        EXPECT_EQ(error.message(), u"'' is not a valid integer value"_s);
+        EXPECT_EQ(error.message(), fileLinePlace(path, 3) + u"\n'' is not a valid integer value"_s);
     }
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 << 10) << "kilobytes more at the peak";
+}
+
+// A file longer than the program ever writes is refused at the line that runs past the limit,
+// however its lines are cut, before the window is asked to keep it.
+TEST(ParametersFile, FileLongerThanTheProgramWritesIsRefused)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"long.rri"_s);
+    const qint64 limit = ParametersMaxBytes;
+    const std::vector<std::pair<QByteArray, int>> cases = {
+        {QByteArray(limit + 1, 'x'), 1},                 // one line
+        {"0\r\n0\r\n0\r\n" + QByteArray(limit, '7'), 4}, // an area line
+        {"8\r\n" + QByteArray(limit, '\n'), 2},          // ends inside the limit: no refusal
+    };
+    for (const auto& [bytes, line] : cases) {
+        SCOPED_TRACE(line);
+        writeFile(path, bytes);
+        rusage before{};
+        getrusage(RUSAGE_SELF, &before);
+        try {
+            readParametersFile(path);
+            ADD_FAILURE() << "read";
+        } catch (const EBadParameters& error) {
+            EXPECT_NE(line, 2);
+            EXPECT_EQ(error.message(), fileLinePlace(path, line) +
+                                           u"\nФайл длиннее 32 МБ: такого файла параметров "
+                                           u"программа не записывает"_s);
+        } catch (const EConvertError& error) {
+            EXPECT_EQ(line, 2) << error.message().toStdString();
+        }
+        rusage after{};
+        getrusage(RUSAGE_SELF, &after);
+        EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 160 << 10) << "kilobytes more at the peak";
+    }
+}
+
+// A failure names the file and its line before the message; a bad text is shown with its
+// control characters escaped, and cut when long, so that a binary file's message stays readable.
+TEST(ParametersFile, FailureNamesItsLine)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"object.rri"_s);
+    const std::vector<std::tuple<QByteArray, int, QString>> cases = {
+        {QByteArray(), 3, u"'' is not a valid integer value"_s},
+        {fileOf(u"8|247|x"_s), 3, u"'x' is not a valid integer value"_s},
+        {fileOf(Head + u"11|"_s), 4, u"Неверное число строк таблицы площадей: '11'"_s},
+        {fileOf(Head + Areas + u"1|0|0|3|a|b|c"_s), 17, u"Неверное число расчетных точек: '3'"_s},
+        {fileOf(Head + Areas + Grid + u"0|9|"_s + Tail), 25, u"Неверный номер варианта: '9'"_s},
+        {fileOf(Head + Areas + Grid + u"5|21|"_s + Tail), 25,
+         u"Число технических средств не может быть больше 20"_s},
+        {fileOf(Head + Areas + Grid + Systems + u"0|abc|0|0|0"_s), 29,
+         u"'abc' is not a valid floating point value"_s},
+        {fileOf(Head + Areas + Grid + Systems + u"0|0|0|0|yes"_s), 32,
+         u"'yes' is not a valid boolean value"_s},
+        // A program chosen by mistake: NUL and other control bytes in its lines.
+        {QByteArray("\x7f"
+                    "ELF\x02\x01\r\n\x01\r\n\x7f"
+                    "ELF\x02\x01\x00\x00\tx\x1b[\r\n",
+                    25),
+         3, u"'\\x7FELF\\x02\\x01\\x00\\x00\\x09x\\x1B[' is not a valid integer value"_s},
+        {fileOf(u"8|247|"_s + QString(20000, u'Я')), 3,
+         u"'"_s + QString(100, u'Я') + u"…' is not a valid integer value"_s},
+    };
+    for (const auto& [bytes, line, reason] : cases) {
+        SCOPED_TRACE(reason.toStdString());
+        writeFile(path, bytes);
+        try {
+            readParametersFile(path);
+            ADD_FAILURE() << "read";
+        } catch (const AppError& error) {
+            EXPECT_EQ(error.message(), fileLinePlace(path, line) + u'\n' + reason);
+            EXPECT_EQ(error.reason(), reason);
+        }
+    }
+}
+
+// A count of design points above the bound is refused before anything is allocated for it, even
+// when the file holds lines enough; a file at the bound loads.
+TEST(ParametersFile, DesignPointsUpToTheBound)
+{
+    const auto withPoints = [](int points) {
+        QByteArray file = fileOf(Head + Areas + u"1|0|0|"_s + QString::number(points + 1));
+        file += QByteArray(6 * points, '\n');
+        return file + fileOf(Systems + Tail);
+    };
+    const ObjectParameters most = decodeParameters(withPoints(ParametersMaxDesignPoints));
+    EXPECT_EQ(most.designPoints.size(), static_cast<std::size_t>(ParametersMaxDesignPoints));
+    EXPECT_EQ(loaded(withPoints(ParametersMaxDesignPoints + 1)),
+              u"Неверное число расчетных точек: '10002'"_s);
 }
 
 // Random and mutated files end in an error or a clean load, and what loads writes back the same.

@@ -204,7 +204,7 @@ TEST(RiskCalculation, FailureEndsTheCalculationAtItsStep)
         {2, [](In in, Record) { in.hoursPerDay = u"abc"_s; },
          u"'abc' is not a valid floating point value"_s, 0, old, 7.0L},
         {2, [](In in, Record) { in.hoursPerDay = in.daysPerYear = u"1e3000"_s; },
-         u"Floating point overflow"_s, 0, old, 7.0L},
+         u"Значение должно лежать в пределах от 0 до 24"_s, 0, old, 7.0L},
         {0, [](In in, Record) { in.areaTexts[5] = u"1.2.3"_s; },
          u"'1,2.3' is not a valid floating point value"_s, 1, u"0;0;0;0;0;1.2.3;0;0;0;"_s, 7.0L},
         {1, [](In in, Record) { in.area = u"-5"_s; }, u"Invalid floating point operation"_s, 1,
@@ -266,4 +266,52 @@ TEST(RiskCalculation, FailingDesignPointLeavesTheRowsBefore)
     EXPECT_EQ(record.ExitProb, 0.03L);
     EXPECT_EQ(record.StartEvacTime, 2.0L);
     EXPECT_FALSE(record.FireRoomMark);
+}
+
+// q is a share of the year: the hours a day and the days a year are refused outside their range,
+// naming their field, and a leap year's 24 hours on 366 days give 1, not more.
+TEST(RiskCalculation, PresenceWithinTheYear)
+{
+    ScopedDecimalSeparator comma(u',');
+    struct Case {
+        QString hours, days;
+        long double q;   // when accepted
+        QString control; // the field refused, with its message
+        QString message;
+    };
+    const QString hoursRange = u"Значение должно лежать в пределах от 0 до 24"_s;
+    const QString daysRange = u"Значение должно лежать в пределах от 0 до 366"_s;
+    const std::vector<Case> cases = {
+        {u"24"_s, u"366"_s, 1.0L, {}, {}},
+        {u"24"_s, u"365"_s, 1.0L, {}, {}},
+        {u"12"_s, u"366"_s, 12.0L * 366.0L / 8760.0L, {}, {}},
+        {u"0"_s, u"0"_s, 0.0L, {}, {}},
+        {QString(), u"247"_s, 0.0L, {}, {}},
+        {u"24,01"_s, u"1"_s, 0.0L, u"LabeledEdit9"_s, hoursRange},
+        {u"-0.5"_s, u"1"_s, 0.0L, u"LabeledEdit9"_s, hoursRange},
+        {u"8"_s, u"366.5"_s, 0.0L, u"LabeledEdit8"_s, daysRange},
+        {u"8"_s, u"-1"_s, 0.0L, u"LabeledEdit8"_s, daysRange},
+        {u"8ч"_s, u"400"_s, 0.0L, u"LabeledEdit9"_s, u"'8ч' is not a valid floating point value"_s},
+        {u"8"_s, u"1,2.3"_s, 0.0L, u"LabeledEdit8"_s,
+         u"'1,2.3' is not a valid floating point value"_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.hours + u' ' + c.days).toStdString());
+        TZdanie record;
+        record.PresenceProb = record.IndividualRisk = 7.0L;
+        CalcInputs inputs = exampleInputs();
+        inputs.hoursPerDay = c.hours;
+        inputs.daysPerYear = c.days;
+        try {
+            CalculateRisk(record, inputs);
+            EXPECT_TRUE(c.control.isEmpty()) << "accepted";
+            EXPECT_NEAR(static_cast<double>(record.PresenceProb), static_cast<double>(c.q), 1e-15);
+            EXPECT_EQ(record.IndividualRisk, record.PotentialRisk * record.PresenceProb);
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.message(), c.message);
+            EXPECT_EQ(e.place().control, c.control);
+            EXPECT_EQ(e.place().window, u"Form1"_s);
+            EXPECT_EQ(record.PresenceProb, 7.0L);
+        }
+    }
 }
