@@ -114,7 +114,7 @@ public:
         if (bytes.isEmpty()) {
             if (auto* file = qobject_cast<QFileDevice*>(&m_device);
                 file && file->error() != QFileDevice::NoError)
-                throw EFileError::cannotOpen(file->fileName(), file->errorString());
+                throw EFileError::cannotRead(file->fileName(), file->errorString());
             text.clear();
             return false;
         }
