@@ -13,8 +13,7 @@ class LabeledEdit;
 // "Готово" puts the chosen cell into the start-time edit or, with "Помещение с очагом пожара"
 // ticked (or nothing selected), the start time computed from the area of the room of fire origin,
 // and stores that area.
-// Made over its parent with the controls it writes and a function for the rest (Links); it
-// reaches nothing else.
+// Made with its Links (the controls it writes, functions for the rest) and parent; nothing else.
 class TODlg2 : public TableDialog
 {
     Q_OBJECT

@@ -7,7 +7,7 @@ class QLineEdit;
 
 // "Статистические данные о частоте возникновения пожара в зданиях": the fire-frequency table
 // "table2.rrt"; "Готово" puts the chosen cell into the fire-frequency edit.
-// Made over its parent with the controls it writes (Links); it reaches nothing else.
+// Made with its Links (the controls it writes, functions for the rest) and parent; nothing else.
 class TODlg1 : public TableDialog
 {
     Q_OBJECT

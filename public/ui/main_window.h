@@ -21,10 +21,11 @@
 // then puts it into the record, the controls and ODlg2's area edit (public/ui/object_commands.cpp).
 //
 // Dialogs: this window makes and owns ODlg1, ODlg2 (the two buttons "Взять значение из таблицы",
-// public/ui/fire_frequency_dialog.h, evacuation_start_dialog.h) and Form4. Each is handed, when it
-// is made, a struct of links (the controls it writes, a std::function for the rest: ODlg2 stores
-// the record's FireRoomAr through one) and its parent. Only this window's files and main.cpp
-// include this header or globals.h, so each dialog is built and tested alone.
+// public/ui/fire_frequency_dialog.h, evacuation_start_dialog.h) and Form4. A dialog is handed,
+// when it is made, its parent and a struct of links, Links: the controls it writes, a
+// std::function for the rest (ODlg2 stores the record's FireRoomAr through one); Form4 writes
+// nothing and gets its parent alone. Only this window's files and main.cpp include this header or
+// globals.h, so each dialog is built and tested alone.
 
 #include "common/platform.h"
 
