@@ -28,6 +28,10 @@ struct MainFormInputs {
     bool CBputievac = false;
 };
 
+// The fire frequency taken where there are no statistics (RadioGroup1's second item, or an empty
+// QpEdit); an object file that holds it chooses that item again when it is loaded.
+constexpr long double QpWithoutStatistics = 0.04L;
+
 // Gathers the inputs into the record, field by field in a fixed order. A text that is no number
 // throws EConvertError, placed at the control it came from (ErrorPlace::field with the control's
 // name); the fields gathered before it keep their new values, the rest their old.

@@ -362,6 +362,14 @@ void TMainForm::FormCreate()
     FitToWorkArea(this);
 }
 
+void TMainForm::createTableDialogs(const QString& tableFolder)
+{
+    ODlg1 = new TODlg1({QpEdit}, this, tableFolder);
+    // The record of the moment: "Новый" replaces it.
+    ODlg2 = new TODlg2({LabeledEdit6, [](long double area) { Zdanie->FireRoomAr = area; }}, this,
+                       tableFolder);
+}
+
 void TMainForm::NewPar()
 {
     Zdanie = std::make_unique<TZdanie>();
