@@ -475,7 +475,7 @@ void TForm1::RadioGroup1Click()
 void TForm1::protectionChoice(const RadioGroup* group, int computeItem, TDeviceList TZdanie::*list)
 {
     if (group->itemIndex() == computeItem && UiReady)
-        EditDeviceList((*Zdanie).*list);
+        EditDeviceList(*effectCalcForm(), (*Zdanie).*list);
 }
 
 void TForm1::RadioGroup7Click()
@@ -535,24 +535,28 @@ void TForm1::setStatusText(const QString& text)
     StatusBar1Panel->setText(text);
 }
 
+// Each dialog is made over this window with the links to what it writes or reads.
+
 TForm6* TForm1::form6()
 {
     if (!m_form6)
-        m_form6 = new TForm6(this);
+        m_form6 = new TForm6({StringGrid1, RadioGroup6, [] { return Zdanie->StartEvacTime; },
+                              [this] { return evacForm(); }, [this] { return startEvacForm(); }},
+                             this);
     return m_form6;
 }
 
 TEvacForm* TForm1::evacForm()
 {
     if (!m_evacForm)
-        m_evacForm = new TEvacForm(this);
+        m_evacForm = new TEvacForm({form6()->Edit1}, this);
     return m_evacForm;
 }
 
 TStartEvacForm* TForm1::startEvacForm()
 {
     if (!m_startEvacForm)
-        m_startEvacForm = new TStartEvacForm(this);
+        m_startEvacForm = new TStartEvacForm({form6()->Edit4}, this);
     return m_startEvacForm;
 }
 
@@ -566,7 +570,7 @@ TEffectCalcForm* TForm1::effectCalcForm()
 TCalcReport* TForm1::calcReport()
 {
     if (!m_calcReport)
-        m_calcReport = new TCalcReport(this);
+        m_calcReport = new TCalcReport({[this] { BuildReport(*Zdanie, reportWindow()); }}, this);
     return m_calcReport;
 }
 

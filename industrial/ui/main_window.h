@@ -2,12 +2,20 @@
 
 // Main window of Ovrelta_online.
 //
+// Folders: industrial/ holds the calculation and the parameters file, plain functions without
+// widgets; industrial/report/ the RTF report, a library over the calculation's results;
+// industrial/ui/ the windows over both.
 // Core classes: TForm1 (this window) holds most inputs in its controls; TZdanie (the global
-// Zdanie) holds the working-time texts, the device lists and the results of the last
-// calculation; the dialogs TForm6, TEvacForm, TStartEvacForm and TEffectCalcForm write into
-// this window's controls or into the record. A command reads the controls, calls the logic in
-// industrial/ with plain values, and writes the results back; "Рассчитать" shows them in
-// TCalcReport.
+// Zdanie) the working-time texts, the device lists and the results of the last calculation;
+// TForm6 adds a design point to this window's grid, its choosers TEvacForm and TStartEvacForm
+// fill two of TForm6's fields; TEffectCalcForm edits one device list of the record
+// (EditDeviceList); TCalcReport lists the results.
+// An input's road: a command reads this window's controls into plain values, the logic computes
+// from them into the record; "Рассчитать" lists the results in TCalcReport, whose "Отчёт" has the
+// report written from the record and this window's inputs.
+// Links: this window makes each dialog on first use, over itself, and hands it a struct of links
+// (the controls it writes or reads, functions for the rest); no dialog includes this header or
+// globals.h, so each can be built and tested alone.
 
 #include "industrial/building_record.h"
 
