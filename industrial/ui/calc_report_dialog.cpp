@@ -71,7 +71,7 @@ void TCalcReport::showResults(const std::vector<std::pair<QString, QString>>& ro
 
 void TCalcReport::SpeedButton1Click()
 {
-    BuildReport(*Zdanie, Form1->reportWindow());
+    BuildReport(*Zdanie, Form1->windowInputs());
 }
 
 void TCalcReport::showEvent(QShowEvent* event)
