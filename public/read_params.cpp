@@ -24,6 +24,18 @@ long double fieldValue(const QString& control, const QString& text)
     return atPlace(ErrorPlace::field(control), [&text] { return str2r(text); });
 }
 
+// A time or a number of people: a negative one, pasted past the key filter, would be saved into
+// an object file that no load then takes.
+long double notNegative(const QString& control, const QString& text)
+{
+    const long double value = fieldValue(control, text);
+    if (value < 0.0L)
+        atPlace(ErrorPlace::field(control), [&text] {
+            throw ENegativeInput(u"Значение не может быть отрицательным: "_s + text);
+        });
+    return value;
+}
+
 } // namespace
 
 void ReadParams(const MainFormInputs& in, TZdanie& record)
@@ -36,13 +48,13 @@ void ReadParams(const MainFormInputs& in, TZdanie& record)
                                   : fieldValue(u"QpEdit"_s, in.QpEdit);
     record.Par[ParSlot::Rap] = systemProbability(in.RadioGroup2, RapFixed);
     // Each field is stored before the next is read: a failure keeps the earlier ones.
-    record.Par[ParSlot::Tf] = fieldValue(u"LabeledEdit1"_s, in.LabeledEdit1);
-    record.Par[ParSlot::Tr] = fieldValue(u"LabeledEdit4"_s, in.LabeledEdit4);
-    record.Par[ParSlot::Tne] = fieldValue(u"LabeledEdit6"_s, in.LabeledEdit6);
-    record.Par[ParSlot::Tbl] = fieldValue(u"LabeledEdit5"_s, in.LabeledEdit5);
-    record.Par[ParSlot::Tsk] = fieldValue(u"LabeledEdit7"_s, in.LabeledEdit7);
-    record.Ne = fieldValue(u"Edit_Ne"_s, in.Edit_Ne);
-    record.Nneev = fieldValue(u"Edit_Nneev"_s, in.Edit_Nneev);
+    record.Par[ParSlot::Tf] = notNegative(u"LabeledEdit1"_s, in.LabeledEdit1);
+    record.Par[ParSlot::Tr] = notNegative(u"LabeledEdit4"_s, in.LabeledEdit4);
+    record.Par[ParSlot::Tne] = notNegative(u"LabeledEdit6"_s, in.LabeledEdit6);
+    record.Par[ParSlot::Tbl] = notNegative(u"LabeledEdit5"_s, in.LabeledEdit5);
+    record.Par[ParSlot::Tsk] = notNegative(u"LabeledEdit7"_s, in.LabeledEdit7);
+    record.Ne = notNegative(u"Edit_Ne"_s, in.Edit_Ne);
+    record.Nneev = notNegative(u"Edit_Nneev"_s, in.Edit_Nneev);
     record.Par[ParSlot::Robn] = systemProbability(in.RadioGroup3, DetectionFixed);
     record.Par[ParSlot::Rsoue] = systemProbability(in.RadioGroup4, DetectionFixed);
     record.Par[ParSlot::Rpdz] = systemProbability(in.RadioGroup5, DetectionFixed);

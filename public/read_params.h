@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/errors.h"
 #include "public/building_record.h"
 
 #include <QString>
@@ -28,8 +29,16 @@ struct MainFormInputs {
     bool CBputievac = false;
 };
 
+// A time or a number of people below zero: "Значение не может быть отрицательным: TEXT".
+class ENegativeInput : public AppError
+{
+public:
+    using AppError::AppError;
+};
+
 // Gathers the inputs into the record, field by field in a fixed order. A text that is no number
-// throws EConvertError, placed at the control it came from (ErrorPlace::field with the control's
-// name); the fields gathered before it keep their new values, the rest their old.
+// throws EConvertError, a negative time or number of people ENegativeInput, each placed at the
+// control it came from (ErrorPlace::field with the control's name); the fields gathered before it
+// keep their new values, the rest their old.
 // FileName, FireRoomAr, ReservedInt and the reserved slots are not touched.
 void ReadParams(const MainFormInputs& inputs, TZdanie& record);

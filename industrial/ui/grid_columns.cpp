@@ -41,21 +41,25 @@ void fitIntoView(StringGrid& grid)
 class KeepColumnsInView : public QObject
 {
 public:
-    explicit KeepColumnsInView(StringGrid* grid) : QObject(grid), m_grid(grid)
+    explicit KeepColumnsInView(StringGrid* grid)
+        : QObject(grid), m_grid(grid), m_viewport(grid->viewport())
     {
-        grid->viewport()->installEventFilter(this);
+        m_viewport->installEventFilter(this);
     }
 
 protected:
+    // The viewport is compared by the pointer kept: while the grid is destroyed, its viewport
+    // still sends events here, and the grid is no longer one to ask.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_grid->viewport() && event->type() == QEvent::Resize)
+        if (watched == m_viewport && event->type() == QEvent::Resize)
             fitIntoView(*m_grid);
         return false;
     }
 
 private:
     StringGrid* m_grid;
+    QWidget* m_viewport;
 };
 
 } // namespace

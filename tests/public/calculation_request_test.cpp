@@ -213,31 +213,37 @@ TEST(ReadParams, AConversionErrorKeepsTheFieldsGatheredBefore)
     };
     const std::size_t count = std::size(fields);
     ScopedDecimalSeparator scoped(u',');
-    for (std::size_t failing = 0; failing < count; ++failing) {
-        MainFormInputs in = freshStart();
-        in.LENomScen = u"3"_s;
-        in.RBFClass = 6;
-        in.RadioGroup3 = 2;
-        in.CBputievac = true;
-        for (std::size_t i = 0; i < count; ++i)
-            in.*fields[i].edit = i == failing ? u","_s : QString::number(i + 1);
-        TZdanie record = freshRecord();
-        record.Par.fill(-7.0L);
-        record.Ne = record.Nneev = -7.0L;
-        try {
-            ReadParams(in, record);
-            ADD_FAILURE() << "no error for field " << failing;
-        } catch (const EConvertError& error) {
-            EXPECT_EQ(error.message(), u"',' is not a valid floating point value"_s);
+    // A text that is no number, and a negative time or number of people (a frequency may be).
+    for (const QString& bad : {u","_s, u"-5"_s})
+        for (std::size_t failing = bad == u","_s ? 0 : 1; failing < count; ++failing) {
+            MainFormInputs in = freshStart();
+            in.LENomScen = u"3"_s;
+            in.RBFClass = 6;
+            in.RadioGroup3 = 2;
+            in.CBputievac = true;
+            for (std::size_t i = 0; i < count; ++i)
+                in.*fields[i].edit = i == failing ? bad : QString::number(i + 1);
+            TZdanie record = freshRecord();
+            record.Par.fill(-7.0L);
+            record.Ne = record.Nneev = -7.0L;
+            try {
+                ReadParams(in, record);
+                ADD_FAILURE() << "no error for field " << failing;
+            } catch (const EConvertError& error) {
+                EXPECT_EQ(bad, u","_s);
+                EXPECT_EQ(error.message(), u"',' is not a valid floating point value"_s);
+            } catch (const ENegativeInput& error) {
+                EXPECT_EQ(bad, u"-5"_s);
+                EXPECT_EQ(error.message(), u"Значение не может быть отрицательным: -5"_s);
+            }
+            EXPECT_EQ(record.NomScen, 3);
+            EXPECT_EQ(record.FClass, 6);
+            for (std::size_t i = 0; i < count; ++i)
+                EXPECT_EQ(fields[i].stored(record), i < failing ? i + 1.0L : -7.0L)
+                    << "field " << i << " when field " << failing << " fails";
+            EXPECT_EQ(record.Par[ParSlot::Robn], -7.0L);
+            EXPECT_FALSE(record.PutiEvac);
         }
-        EXPECT_EQ(record.NomScen, 3);
-        EXPECT_EQ(record.FClass, 6);
-        for (std::size_t i = 0; i < count; ++i)
-            EXPECT_EQ(fields[i].stored(record), i < failing ? i + 1.0L : -7.0L)
-                << "field " << i << " when field " << failing << " fails";
-        EXPECT_EQ(record.Par[ParSlot::Robn], -7.0L);
-        EXPECT_FALSE(record.PutiEvac);
-    }
 }
 
 namespace
