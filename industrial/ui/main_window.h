@@ -20,6 +20,7 @@
 #include "industrial/building_record.h"
 
 #include <QMainWindow>
+#include <array>
 
 class QAction;
 class QFileDialog;
@@ -37,8 +38,8 @@ class TEvacForm;
 class TStartEvacForm;
 class TEffectCalcForm;
 class TCalcReport;
-struct CalcInputs;
-struct ReportWindow;
+struct WindowInputs;
+enum class ProtectionSystem;
 
 class TForm1 : public QMainWindow
 {
@@ -70,8 +71,9 @@ public:
     // call it before they read either.
     void commitGridEdits();
 
-    // What the report reads from this window, copied.
-    ReportWindow reportWindow() const;
+    // The inputs in this window's controls, copied: what the calculation, the report and the
+    // parameters file read.
+    WindowInputs windowInputs() const;
 
     QString statusText() const;
     void setStatusText(const QString& text);
@@ -125,8 +127,9 @@ private:
     void FormCreate();
     void buildToolbar();
     void buildInputs(QWidget* column);
-    void protectionChoice(const RadioGroup* group, int computeItem, TDeviceList TZdanie::*list);
-    CalcInputs calcInputs() const;
+    void protectionChoice(ProtectionSystem system);
+    // The groups of the four protection systems, in the order of ProtectionGroups.
+    std::array<RadioGroup*, 4> protectionGroups() const;
     // The file dialogs of the parameters file, made on first use.
     QFileDialog* openDialog1();
     QFileDialog* saveDialog2();
