@@ -303,7 +303,8 @@ void TForm1::buildInputs(QWidget* column)
             guarded(this, [this] { SpeedButton3Click(); }));
     connect(SpeedButton4, &QToolButton::clicked, this,
             guarded(this, [this] { SpeedButton4Click(); }));
-    installKeyFilter(ValueListEditor1, [](QChar key, const QString&) { return areaTableKey(key); });
+    installKeyFilter(ValueListEditor1,
+                     [](QChar key, const QString&) { return numericFieldKey(key); });
     installKeyFilter(StringGrid1, [](QChar key, const QString& text) {
         return designGridKey(key, text, decimalSeparator());
     });

@@ -10,9 +10,11 @@
 // TForm6 adds a design point to this window's grid, its choosers TEvacForm and TStartEvacForm
 // fill two of TForm6's fields; TEffectCalcForm edits one device list of the record
 // (EditDeviceList); TCalcReport lists the results.
-// An input's road: a command reads this window's controls into plain values, the logic computes
-// from them into the record; "Рассчитать" lists the results in TCalcReport, whose "Отчёт" has the
-// report written from the record and this window's inputs.
+// An input's road: a command copies this window's controls once into WindowInputs
+// (windowInputs(), industrial/window_inputs.h), which the calculation, the save and the report
+// read; the calculation computes into the record; "Рассчитать" lists the results in TCalcReport,
+// whose "Отчёт" has the report written from the record and those inputs. The four protection
+// systems are described once, in ProtectionGroups (industrial/protection_effect.h).
 // Links: this window makes each dialog on first use, over itself, and hands it a struct of links
 // (the controls it writes or reads, functions for the rest); no dialog includes this header or
 // globals.h, so each can be built and tested alone.
