@@ -160,7 +160,8 @@ TEST_F(TableDialogsTest, StartTimeFromTheAreaOfTheRoomOfFireOrigin)
                           {u"250"_s, 250.0L, u"0,125"_s},
                           {u"0"_s, 1.0L, u"0,084"_s},
                           {QString(), 1.0L, u"0,084"_s},
-                          {u"2.5"_s, 1.0L, u"0,084"_s}}; // pasted: the locale's separator only
+                          {u"2.5"_s, 1.0L, u"0,084"_s},  // pasted: the locale's separator only
+                          {u"-50"_s, 1.0L, u"0,084"_s}}; // pasted: no area, as no object file holds
     for (const Case& c : cases) {
         open(form.BitBtn2, [&c, &dialog = *dlg2] {
             if (c.text != u"1"_s)
