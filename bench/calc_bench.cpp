@@ -11,7 +11,7 @@ int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     TZdanie record;
-    const CalcInputs in = FullCase(record);
+    const WindowInputs in = FullCase(record);
     for (int i = 0; i < 100; ++i) // warm up
         CalculateRisk(record, in);
 

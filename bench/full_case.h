@@ -3,6 +3,7 @@
 // The heaviest case of Ovrelta_online, shared by the benchmarks: the area table, every system
 // computed from 20 devices, 255 design points that mix both separators and all five evacuation
 // cases.
+#include "industrial/protection_effect.h"
 #include "industrial/risk_calculation.h"
 
 #include <algorithm>
@@ -11,19 +12,17 @@
 
 constexpr int DesignPoints = 255;
 
-inline CalcInputs FullCase(TZdanie& record)
+inline WindowInputs FullCase(TZdanie& record)
 {
     using namespace Qt::Literals::StringLiterals;
-    CalcInputs in;
+    WindowInputs in;
     in.hoursPerDay = u"8"_s;
     in.daysPerYear = u"247"_s;
     in.freqMethod = 0;
     in.areaTexts = {u"1000"_s, u"12.5"_s, u"500"_s,   u"12,5"_s, u"0"_s,
                     u"250"_s,  u"0"_s,    u"75.25"_s, u"200"_s};
-    in.apsItem = 5;
-    in.soueItem = 4;
-    in.auptItem = 6;
-    in.spdzItem = 5;
+    for (const ProtectionGroup& group : ProtectionGroups)
+        in.systemItems.at(static_cast<size_t>(group.system)) = group.computeItem;
     for (TDeviceList* list :
          {&record.ApsDevices, &record.SoueDevices, &record.AuptDevices, &record.SpdzDevices}) {
         list->Count = TDeviceList::MaxDevices;
@@ -35,7 +34,8 @@ inline CalcInputs FullCase(TZdanie& record)
         }
     }
     for (int i = 0; i < DesignPoints; ++i)
-        in.designPoints.push_back({u"0,03"_s, QString::number(1.0 + (i % 7) * 0.25), u"2.5"_s,
+        in.designPoints.push_back({u"Расчетная точка"_s, u"0,03"_s,
+                                   QString::number(1.0 + (i % 7) * 0.25), u"2.5"_s,
                                    QString::number(i % 4), i == 100 ? u"*"_s : QString()});
     return in;
 }

@@ -3,8 +3,8 @@
 //   cmake --build build --target report_bench && build/bench/report_bench [RUNS]
 // Goal: under 20 ms per report.
 #include "bench/full_case.h"
-#include "industrial/report.h"
-#include "industrial/rtf_text.h"
+#include "industrial/report/report.h"
+#include "industrial/report/rtf_text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,14 +15,10 @@ int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     TZdanie record;
-    const CalcInputs in = FullCase(record);
-    CalculateRisk(record, in);
-    ReportWindow window;
-    window.roomType = u"Другие виды зданий производственных объектов"_s;
-    for (const QString& area : in.areaTexts)
-        window.areaRows.emplace_back(u"Здание"_s, area);
-    for (const DesignPointRow& p : in.designPoints)
-        window.designPoints.push_back({u"Расчетная точка"_s, p[0], p[1], p[2], p[3], p[4]});
+    WindowInputs window = FullCase(record);
+    CalculateRisk(record, window);
+    for (qsizetype i = 0; i < window.areaTexts.size(); ++i)
+        window.areaKinds << u"Здание"_s;
     for (int i = 0; i < 10; ++i) // warm up
         ReportText(record, window);
 

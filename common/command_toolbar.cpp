@@ -1,5 +1,6 @@
 #include "common/command_toolbar.h"
 
+#include "common/command_guard.h"
 #include "common/icons.h"
 
 #include <QAction>
@@ -47,4 +48,15 @@ CommandToolbar addCommandToolbar(QMainWindow* window)
     commands.exit = toolbar->addAction(exitIcon(), u"Выход"_s);
     equalizeButtonWidths(toolbar);
     return commands;
+}
+
+void bindCommandToolbar(QMainWindow* window, const CommandToolbar& toolbar,
+                        const CommandHandlers& handlers)
+{
+    const std::pair<QAction*, const std::function<void()>&> bound[] = {
+        {toolbar.newItem, handlers.newItem}, {toolbar.load, handlers.load},
+        {toolbar.save, handlers.save},       {toolbar.calculate, handlers.calculate},
+        {toolbar.help, handlers.help},       {toolbar.exit, handlers.exit}};
+    for (const auto& [action, handler] : bound)
+        QObject::connect(action, &QAction::triggered, window, guarded(window, handler));
 }

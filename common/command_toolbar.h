@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QAction;
 class QMainWindow;
 class QToolBar;
@@ -18,3 +20,11 @@ struct CommandToolbar {
 };
 
 CommandToolbar addCommandToolbar(QMainWindow* window);
+
+// The handlers of the toolbar's commands; each runs in the command guard of the window.
+struct CommandHandlers {
+    std::function<void()> newItem, load, save, calculate, help, exit;
+};
+
+void bindCommandToolbar(QMainWindow* window, const CommandToolbar& toolbar,
+                        const CommandHandlers& handlers);

@@ -133,3 +133,8 @@ EFileError EFileError::cannotOpen(const QString& path, const QString& reason)
 {
     return EFileError(u"Не удалось открыть файл «"_s + path + u"»: "_s + reason);
 }
+
+EFileError EFileError::cannotRead(const QString& path, const QString& reason)
+{
+    return EFileError(u"Не удалось прочитать файл «"_s + path + u"»: "_s + reason);
+}

@@ -114,4 +114,6 @@ public:
     using AppError::AppError;
     static EFileError cannotSave(const QString& path, const QString& reason);
     static EFileError cannotOpen(const QString& path, const QString& reason);
+    // A file opened that fails while it is read.
+    static EFileError cannotRead(const QString& path, const QString& reason);
 };

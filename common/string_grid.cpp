@@ -173,16 +173,6 @@ void StringGrid::keepItem(QTableWidgetItem* cell)
     kept(cell->column(), cell->row()) = cell->text();
 }
 
-QString StringGrid::currentCellText() const
-{
-    if (isEditing()) {
-        for (auto* editor : viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-            if (editor->isVisible())
-                return editor->text();
-    }
-    return cells(currentColumn(), currentRow());
-}
-
 int StringGrid::columnBorderAt(int x) const
 {
     for (int c = 0; c < columnCount(); ++c) {

@@ -36,8 +36,6 @@ public:
     void setDrawCellHandler(DrawCellFn handler) { m_drawCell = std::move(handler); }
     const DrawCellFn& drawCellHandler() const { return m_drawCell; }
 
-    // The text of the current cell as the user sees it: the editor's while a cell is edited.
-    QString currentCellText() const;
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
 
 protected:

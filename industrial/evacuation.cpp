@@ -33,13 +33,13 @@ void WalkDesignPoints(TZdanie& record, const std::vector<DesignPointRow>& rows)
         const DesignPointRow& row = rows[i];
         const auto cell = [&](int column) {
             return atPlace(form1Cell(u"StringGrid1"_s, column, static_cast<int>(i) + 1),
-                           [&] { return str2r(row.at(static_cast<std::size_t>(column - 1))); });
+                           [&] { return str2r(row.at(static_cast<std::size_t>(column))); });
         };
         const long double exitProb = cell(1);
         const long double evacTime = cell(2);
         const long double blockTime = cell(3);
         const long double startEvacTime = cell(4);
-        if (row[4] == u"*"_s)
+        if (row[5] == u"*"_s)
             record.FireRoomMark = true;
         const long double p = RouteEvacProbability(evacTime, blockTime, startEvacTime);
         if (p < record.RouteEvacProb) {

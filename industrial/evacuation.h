@@ -6,9 +6,9 @@
 #include <array>
 #include <vector>
 
-// Columns 1 to 5 of one row of the design-point grid, as typed: P_д.в, t_р, t_бл, t_н.э and the
-// fire-room mark "*".
-using DesignPointRow = std::array<QString, 5>;
+// One row of the design-point grid, columns 0 to 5 as typed: the point's name, P_д.в, t_р, t_бл,
+// t_н.э and the fire-room mark "*".
+using DesignPointRow = std::array<QString, 6>;
 
 // The share of the blocking time within which people must have left: t_р + t_н.э ≤ 0.8·t_бл.
 constexpr long double BlockShare = 0.8L;

@@ -4,19 +4,27 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <array>
 
 // Fire frequency Q of the object, fires per year, by one of three methods. Each method also sets
 // the three markers of the record that tell the report which method produced Q.
 
+// A building type of the area table: its row caption in the main window and its λ.
+struct FreqLambdaEntry {
+    QStringView kind;
+    long double lambda;
+};
 // λ per building type, in the order of the rows of the main window's area table.
-extern const std::array<long double, 9> FreqLambda;
+extern const std::array<FreqLambdaEntry, 9> FreqLambda;
 
+// A room type of the a·S^b method: its item in the main window's room-type group and (a, b).
 struct FreqAreaCoef {
+    QStringView roomType;
     long double a;
     long double b;
 };
-// (a, b) of Q = a·S^b per room type.
+// (a, b) of Q = a·S^b per room type, in the order of the group's items.
 extern const std::array<FreqAreaCoef, 8> FreqAreaCoefs;
 
 // The area texts of the table, each followed by ";", as typed; at most 255 characters.

@@ -31,13 +31,6 @@ QChar numberSeparator(const QString& text, QChar separator)
 
 } // namespace
 
-QChar areaTableKey(QChar key)
-{
-    if (key == u'\b' || key == u'\t' || key == u',' || key == u'.' || isDigit(key))
-        return key;
-    return QChar();
-}
-
 QChar designGridKey(QChar key, const QString& text, QChar separator)
 {
     if (isSeparator(key, separator))

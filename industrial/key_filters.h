@@ -6,12 +6,11 @@
 // Key filters of the industrial windows: each returns the key to let through or QChar() to drop
 // it. `text` is the field's (or current cell's) text at the key press; `separator` the locale's.
 
-// Area table: Backspace, Tab, ",", "." and digits.
-QChar areaTableKey(QChar key);
 // Design-point grid: digits, Backspace and one separator, never first; "," and "." are both
 // typed as the locale's.
 QChar designGridKey(QChar key, const QString& text, QChar separator);
-// Design-point dialog and start-time chooser fields: Backspace, Tab, ",", "." and digits.
+// The area table, the design-point dialog's and the start-time chooser's fields: Backspace, Tab,
+// ",", "." and digits.
 QChar numericFieldKey(QChar key);
 // Device count: Backspace, Tab and digits.
 QChar deviceCountKey(QChar key);

@@ -5,7 +5,10 @@
 #include "common/number_parse.h"
 #include "industrial/building_record.h"
 #include "industrial/device_list.h"
+#include "industrial/fire_frequency.h"
 #include "industrial/formatters.h"
+#include "industrial/protection_effect.h"
+#include "industrial/window_inputs.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -18,18 +21,17 @@ namespace
 
 // Items of the frequency-method, room-type and object-kind groups.
 constexpr int FrequencyMethods = 3;
-constexpr int RoomTypes = 8;
+constexpr int RoomTypes = std::tuple_size_v<decltype(FreqAreaCoefs)>;
 constexpr int ObjectKinds = 2;
 // The area table's rows with its title row.
-constexpr int MaxAreaTableRows = 10;
+constexpr int MaxAreaTableRows = std::tuple_size_v<decltype(FreqLambda)> + 1;
 constexpr int GridColumns = 6;
 // More design points than any real object has: the grid's rows cost memory and time, and a count
 // read from a file must not decide how much of either a load takes.
 constexpr int MaxDesignPoints = ParametersMaxDesignPoints;
 constexpr int DeviceColumns = 3;
 
-constexpr std::array<TDeviceList TZdanie::*, 4> DeviceLists = {
-    &TZdanie::ApsDevices, &TZdanie::SoueDevices, &TZdanie::AuptDevices, &TZdanie::SpdzDevices};
+static_assert(std::tuple_size_v<decltype(ObjectParameters::systems)> == ProtectionGroups.size());
 
 bool isComputed(const ObjectParameters& parameters, std::size_t system)
 {
@@ -114,7 +116,7 @@ public:
         if (bytes.isEmpty()) {
             if (auto* file = qobject_cast<QFileDevice*>(&m_device);
                 file && file->error() != QFileDevice::NoError)
-                throw EFileError::cannotOpen(file->fileName(), file->errorString());
+                throw EFileError::cannotRead(file->fileName(), file->errorString());
             text.clear();
             return false;
         }
@@ -281,7 +283,7 @@ ObjectParameters decodeParameters(QIODevice& device)
                 throw badGridRows();
 
     for (std::size_t s = 0; s < parameters.systems.size(); ++s) {
-        parameters.systems.at(s).item = in.item(ProtectionGroups.at(s).items);
+        parameters.systems.at(s).item = in.item(ProtectionGroups.at(s).itemCount);
         if (isComputed(parameters, s))
             readDevices(in, parameters.systems.at(s));
     }
@@ -315,6 +317,18 @@ ObjectParameters readParametersFile(const QString& path)
     return decodeParameters(file);
 }
 
+void inputsToParameters(const WindowInputs& inputs, ObjectParameters& parameters)
+{
+    parameters.frequencyMethod = inputs.freqMethod;
+    parameters.areas = inputs.areaTexts;
+    parameters.singleArea = inputs.area;
+    parameters.roomType = inputs.roomType;
+    parameters.objectKind = inputs.objectKind;
+    parameters.designPoints = inputs.designPoints;
+    for (std::size_t s = 0; s < parameters.systems.size(); ++s)
+        parameters.systems.at(s).item = inputs.systemItems.at(s);
+}
+
 void recordToParameters(const TZdanie& record, ObjectParameters& parameters)
 {
     parameters.hoursPerDay = record.HoursPerDay;
@@ -325,7 +339,7 @@ void recordToParameters(const TZdanie& record, ObjectParameters& parameters)
         system.mode.reset();
         if (!isComputed(parameters, s))
             continue;
-        const TDeviceList& list = record.*DeviceLists.at(s);
+        const TDeviceList& list = record.*ProtectionGroups.at(s).devices;
         for (int row = 1; row <= list.Count; ++row)
             system.devices.push_back({list.cell(TDeviceList::Name, row),
                                       list.cell(TDeviceList::Mtbf, row),
@@ -345,7 +359,7 @@ void parametersToRecord(const ObjectParameters& parameters, TZdanie& record)
         if (!isComputed(parameters, s))
             continue;
         const StoredSystem& system = parameters.systems.at(s);
-        TDeviceList& list = record.*DeviceLists.at(s);
+        TDeviceList& list = record.*ProtectionGroups.at(s).devices;
         list.Count = static_cast<std::uint8_t>(system.devices.size());
         for (int row = 1; row <= list.Count; ++row)
             for (int col = 0; col < DeviceColumns; ++col)

@@ -15,6 +15,7 @@
 
 class QIODevice;
 class TZdanie;
+struct WindowInputs;
 
 // A file that parses but holds what no object can: a count or an item out of range.
 class EBadParameters : public AppError
@@ -29,14 +30,6 @@ class EUnwritableCharacter : public AppError
 public:
     EUnwritableCharacter(const QString& character, const QString& value);
 };
-
-// The four protection systems in file order: АПС, СОУЭ, АУПТ, СПДЗ.
-struct ProtectionGroup {
-    int items;       // items of the system's radio group
-    int computeItem; // the item that computes the effectiveness from the device list
-};
-inline constexpr std::array<ProtectionGroup, 4> ProtectionGroups = {
-    {{6, 5}, {5, 4}, {7, 6}, {6, 5}}};
 
 struct StoredSystem {
     int item = 0;
@@ -56,7 +49,7 @@ struct ObjectParameters {
     int roomType = 0;
     int objectKind = 0;
     std::vector<std::array<QString, 6>> designPoints; // data rows of the design-point grid
-    std::array<StoredSystem, 4> systems;
+    std::array<StoredSystem, 4> systems;              // in the order of ProtectionGroups
     long double ExitProb = 0.0L;
     long double EvacTime = 0.0L;
     long double BlockTime = 0.0L;
@@ -89,6 +82,8 @@ void writeParametersFile(const QString& path, const ObjectParameters& parameters
 // Throws EFileError when the file cannot be read, else as decodeParameters.
 ObjectParameters readParametersFile(const QString& path);
 
+// The window's part but the working-time texts, which the file takes from the record.
+void inputsToParameters(const WindowInputs& inputs, ObjectParameters& parameters);
 // The record's part: working-time texts, device lists of the computed systems (the items must be
 // set), design point and fire-room mark.
 void recordToParameters(const TZdanie& record, ObjectParameters& parameters);

@@ -4,45 +4,10 @@
 #include "common/number_parse.h"
 
 #include <algorithm>
-#include <vector>
+#include <stdexcept>
 
 namespace
 {
-
-// Values of the fixed items of each group, in item order; the compute item follows them.
-const std::vector<long double>& fixedItems(ProtectionSystem system)
-{
-    static const std::vector<long double> aps = {0.6L, 0.8L, 0.8L, 0.0L, EffNotConsidered};
-    static const std::vector<long double> soue = {0.8L, 0.8L, 0.0L, EffNotConsidered};
-    static const std::vector<long double> aupt = {0.8L, 0.9L, 0.9L, 0.9L, 0.0L, EffNotConsidered};
-    static const std::vector<long double> spdz = {0.9L, 0.8L, 0.8L, 0.0L, EffNotConsidered};
-    switch (system) {
-    case ProtectionSystem::Aps:
-        return aps;
-    case ProtectionSystem::Soue:
-        return soue;
-    case ProtectionSystem::Aupt:
-        return aupt;
-    case ProtectionSystem::Spdz:
-        return spdz;
-    }
-    return spdz; // not reached: every system is listed
-}
-
-QString systemName(ProtectionSystem system)
-{
-    switch (system) {
-    case ProtectionSystem::Aps:
-        return QStringLiteral("АПС");
-    case ProtectionSystem::Soue:
-        return QStringLiteral("СОУЭ");
-    case ProtectionSystem::Aupt:
-        return QStringLiteral("АУПТ");
-    case ProtectionSystem::Spdz:
-        return QStringLiteral("СПДЗ");
-    }
-    return {}; // not reached: every system is listed
-}
 
 // The reliability of the list; a probability that is no number names its row of the list named
 // `listName`, when there is one: the list is in no window while the calculation reads it.
@@ -81,23 +46,23 @@ long double SystemReliability(const TDeviceList& devices, std::uint8_t count, st
     return reliability(devices, count, mode, QString());
 }
 
-int ComputeItem(ProtectionSystem system)
-{
-    return static_cast<int>(fixedItems(system).size());
-}
-
 long double ItemEffectiveness(ProtectionSystem system, int item, const TDeviceList& devices)
 {
-    if (item == ComputeItem(system))
-        return reliability(devices, devices.Count, devices.Mode, systemName(system));
-    return fixedItems(system).at(static_cast<size_t>(item));
+    const ProtectionGroup& group = protectionGroup(system);
+    if (item == group.computeItem)
+        return reliability(devices, devices.Count, devices.Mode, group.name.toString());
+    if (item < 0 || item > group.computeItem)
+        throw std::out_of_range("ItemEffectiveness: no such item");
+    return group.items[item].value;
 }
 
 bool CountsAsComputed(ProtectionSystem system, long double effectiveness)
 {
-    const std::vector<long double>& fixed = fixedItems(system);
+    const ProtectionGroup& group = protectionGroup(system);
+    const ProtectionItem* fixed = group.items;
     return effectiveness > 0.0L &&
-           std::find(fixed.begin(), fixed.end(), effectiveness) == fixed.end();
+           std::none_of(fixed, fixed + group.computeItem,
+                        [&](const ProtectionItem& item) { return item.value == effectiveness; });
 }
 
 long double CombinedEffectiveness(long double aupt, long double aps, long double soue,

@@ -38,9 +38,10 @@ long double presenceProbability(const QString& hoursPerDay, const QString& daysP
     return std::min(1.0L, hours * days / HoursPerYear);
 }
 
-// A method whose group has no item chosen (possible after loading a file) ends the command
-// before the area or the markers change.
-void frequencyStep(TZdanie& record, const CalcInputs& inputs)
+// A method whose group has no item chosen ends the command before the area or the markers change.
+// The window never leaves such a group (the parameters file refuses an item out of range), but the
+// calculation takes whatever it is given.
+void frequencyStep(TZdanie& record, const WindowInputs& inputs)
 {
     switch (inputs.freqMethod) {
     case 0:
@@ -65,24 +66,14 @@ void frequencyStep(TZdanie& record, const CalcInputs& inputs)
     }
 }
 
-void effectivenessStep(TZdanie& record, const CalcInputs& inputs)
+void effectivenessStep(TZdanie& record, const WindowInputs& inputs)
 {
-    struct System {
-        ProtectionSystem system;
-        int item;
-        long double TZdanie::*effectiveness;
-        TDeviceList TZdanie::*devices;
-    };
-    const System systems[] = {
-        {ProtectionSystem::Aps, inputs.apsItem, &TZdanie::EffAps, &TZdanie::ApsDevices},
-        {ProtectionSystem::Soue, inputs.soueItem, &TZdanie::EffSoue, &TZdanie::SoueDevices},
-        {ProtectionSystem::Aupt, inputs.auptItem, &TZdanie::EffAupt, &TZdanie::AuptDevices},
-        {ProtectionSystem::Spdz, inputs.spdzItem, &TZdanie::EffSpdz, &TZdanie::SpdzDevices},
-    };
-    for (const System& s : systems)
-        if (s.item >= 0) // no item chosen: the value from before is used again
-            record.*s.effectiveness =
-                checkedFinite(ItemEffectiveness(s.system, s.item, record.*s.devices));
+    for (const ProtectionGroup& group : ProtectionGroups) {
+        const int item = inputs.systemItems.at(static_cast<std::size_t>(group.system));
+        if (item >= 0) // no item chosen: the value from before is used again
+            record.*group.effectiveness =
+                checkedFinite(ItemEffectiveness(group.system, item, record.*group.devices));
+    }
 }
 
 } // namespace
@@ -93,7 +84,7 @@ EOutOfRange::EOutOfRange(int least, int most)
 {
 }
 
-void CalculateRisk(TZdanie& record, const CalcInputs& inputs)
+void CalculateRisk(TZdanie& record, const WindowInputs& inputs)
 {
     record.HoursPerDay = inputs.hoursPerDay;
     record.DaysPerYear = inputs.daysPerYear;

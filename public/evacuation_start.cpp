@@ -6,7 +6,9 @@
 long double fireRoomArea(const QString& text)
 {
     long double area = 0.0L;
-    if (!textToFloat(text, area) || area == 0.0L)
+    // A negative area, pasted past the key filter, would be stored into object files that no load
+    // takes: it counts as no area too.
+    if (!textToFloat(text, area) || area <= 0.0L)
         return 1.0L;
     return area;
 }

@@ -190,7 +190,7 @@ StoredObject readObject(QFileDevice& file, const QString& path)
     // One byte past record 28 tells a longer file: a large file chosen by mistake costs nothing.
     const QByteArray bytes = file.read(FullSize + 1);
     if (file.error() != QFileDevice::NoError)
-        throw EFileError::cannotOpen(path, file.errorString());
+        throw EFileError::cannotRead(path, file.errorString());
     return decodeObject(bytes, path);
 }
 

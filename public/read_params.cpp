@@ -8,7 +8,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-constexpr long double QpWithoutStatistics = 0.04L;
 constexpr long double RapFixed = 0.9L;
 constexpr long double DetectionFixed = 0.8L; // АПС, СОУЭ and СПДЗ alike
 

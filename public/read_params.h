@@ -29,6 +29,10 @@ struct MainFormInputs {
     bool CBputievac = false;
 };
 
+// The fire frequency taken where there are no statistics (RadioGroup1's second item, or an empty
+// QpEdit); an object file that holds it chooses that item again when it is loaded.
+constexpr long double QpWithoutStatistics = 0.04L;
+
 // A time or a number of people below zero: "Значение не может быть отрицательным: TEXT".
 class ENegativeInput : public AppError
 {

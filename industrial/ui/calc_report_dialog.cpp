@@ -3,10 +3,7 @@
 #include "common/command_guard.h"
 #include "common/icons.h"
 #include "common/value_list_editor.h"
-#include "industrial/report.h"
 #include "industrial/ui/dialog_parts.h"
-#include "industrial/ui/globals.h"
-#include "industrial/ui/main_window.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -19,7 +16,7 @@ namespace
 constexpr int RowHeight = 24;
 } // namespace
 
-TCalcReport::TCalcReport(QWidget* parent) : QDialog(parent)
+TCalcReport::TCalcReport(const Links& links, QWidget* parent) : QDialog(parent), m_links(links)
 {
     setWindowTitle(u"Результаты расчета"_s);
     setFixedSize(574, 422);
@@ -71,7 +68,7 @@ void TCalcReport::showResults(const std::vector<std::pair<QString, QString>>& ro
 
 void TCalcReport::SpeedButton1Click()
 {
-    BuildReport(*Zdanie, Form1->reportWindow());
+    m_links.BuildReport();
 }
 
 void TCalcReport::showEvent(QShowEvent* event)

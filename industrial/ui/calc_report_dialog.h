@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -11,11 +12,16 @@ class ValueListEditor;
 
 // Results dialog: the list of the last calculation's results and the report button. The list is
 // filled by the calculation command; edits made in it are read by nothing.
+// Made over its parent with the report command as a function (Links); it reaches nothing else.
 class TCalcReport : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TCalcReport(QWidget* parent = nullptr);
+    struct Links {
+        std::function<void()> BuildReport; // writes the last calculation's report and opens it
+    };
+
+    TCalcReport(const Links& links, QWidget* parent);
 
     // Clears the list, then appends the rows (parameter, value) in order.
     void showResults(const std::vector<std::pair<QString, QString>>& rows);
@@ -29,4 +35,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    Links m_links;
 };

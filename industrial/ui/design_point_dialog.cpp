@@ -9,8 +9,6 @@
 #include "industrial/key_filters.h"
 #include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/exit_probability_dialog.h"
-#include "industrial/ui/globals.h"
-#include "industrial/ui/main_window.h"
 #include "industrial/ui/start_evacuation_dialog.h"
 
 #include <QCheckBox>
@@ -49,7 +47,7 @@ QToolButton* chooserButton(QWidget* parent)
 
 } // namespace
 
-TForm6::TForm6(QWidget* parent) : QDialog(parent)
+TForm6::TForm6(const Links& links, QWidget* parent) : QDialog(parent), m_links(links)
 {
     setWindowTitle(u"Расчет вероятности эвакуации"_s);
 
@@ -131,13 +129,13 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
 
 void TForm6::SpeedButton1Click()
 {
-    EvacForm()->exec();
+    m_links.EvacForm()->exec();
 }
 
 void TForm6::SpeedButton2Click()
 {
-    TStartEvacForm* chooser = StartEvacForm();
-    const int soue = Form1->RadioGroup6->itemIndex();
+    TStartEvacForm* chooser = m_links.StartEvacForm();
+    const int soue = m_links.RadioGroup6->itemIndex();
     if (soue == 0 || soue == 3) {
         chooser->RadioButton1->setChecked(true);
         chooser->RadioButton1Click(); // enables its edit also when the button was already checked
@@ -147,7 +145,7 @@ void TForm6::SpeedButton2Click()
 
 void TForm6::CheckBox1Click()
 {
-    TStartEvacForm* chooser = StartEvacForm();
+    TStartEvacForm* chooser = m_links.StartEvacForm();
     const bool fireRoom = CheckBox1->isChecked();
     chooser->RadioButton1->setEnabled(!fireRoom);
     chooser->Edit1->setEnabled(!fireRoom);
@@ -155,7 +153,7 @@ void TForm6::CheckBox1Click()
         chooser->RadioButton2->setChecked(true);
         Edit4->setText(u"0,5"_s);
     } else {
-        Edit4->setText(FormatFixed(6, Zdanie->StartEvacTime));
+        Edit4->setText(FormatFixed(6, m_links.StartEvacTime()));
     }
     Edit4->setEnabled(!fireRoom);
     SpeedButton2->setEnabled(!fireRoom);
@@ -163,7 +161,7 @@ void TForm6::CheckBox1Click()
 
 void TForm6::BitBtn1Click()
 {
-    StringGrid* grid = Form1->StringGrid1;
+    StringGrid* grid = m_links.StringGrid1;
     // A last row without a name is reused: it is the empty row of a fresh or emptied grid.
     if (!grid->cells(0, grid->rowCount() - 1).isEmpty())
         grid->setRowCount(grid->rowCount() + 1);
@@ -186,6 +184,6 @@ void TForm6::resetFields()
 
 void TForm6::showEvent(QShowEvent* event)
 {
-    centreOver(this, Form1);
+    centreOver(this, parentWidget());
     QDialog::showEvent(event);
 }

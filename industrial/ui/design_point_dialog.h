@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QCheckBox;
 class QFrame;
@@ -8,14 +9,29 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
+class RadioGroup;
+class StringGrid;
+class TEvacForm;
+class TStartEvacForm;
 
 // Add-design-point dialog: four values and the fire-room mark, appended as one row of the main
 // window's design-point grid. It validates nothing; the calculation parses the cells later.
+// Made over its parent with the controls it writes or reads and functions for the rest (Links);
+// it reaches nothing else.
 class TForm6 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TForm6(QWidget* parent = nullptr);
+    struct Links {
+        StringGrid* StringGrid1 = nullptr;       // the design-point grid it adds to
+        const RadioGroup* RadioGroup6 = nullptr; // the СОУЭ choice: preselects the start time
+        // The start time of the record's design point; the two choosers, made by the owner.
+        std::function<long double()> StartEvacTime;
+        std::function<TEvacForm*()> EvacForm;
+        std::function<TStartEvacForm*()> StartEvacForm;
+    };
+
+    TForm6(const Links& links, QWidget* parent);
 
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -41,4 +57,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    Links m_links;
 };

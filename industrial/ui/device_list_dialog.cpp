@@ -8,10 +8,10 @@
 #include "common/radio_group.h"
 #include "common/string_grid.h"
 #include "common/window_routines.h"
+#include "industrial/building_record.h"
 #include "industrial/device_list.h"
 #include "industrial/key_filters.h"
 #include "industrial/ui/dialog_parts.h"
-#include "industrial/ui/globals.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -158,25 +158,24 @@ void TEffectCalcForm::resetFields()
     Edit1->setText(u"2"_s);
 }
 
-void EditDeviceList(TDeviceList& list)
+void EditDeviceList(TEffectCalcForm& form, TDeviceList& list)
 {
-    TEffectCalcForm* form = EffectCalcForm();
     const int shown = list.Count == 0 ? 2 : std::min<int>(list.Count, TDeviceList::MaxDevices);
-    form->RadioGroup1->setItemIndex(list.Mode);
-    form->Edit1->setText(QString::number(shown));
+    form.RadioGroup1->setItemIndex(list.Mode);
+    form.Edit1->setText(QString::number(shown));
     // Every row, shown or not: a row the count raises is this list's own, never another system's.
     for (int col = 0; col < 3; ++col)
         for (int row = 1; row <= TDeviceList::MaxDevices; ++row)
-            form->StringGrid1->setCells(col, row, list.cell(col, row));
+            form.StringGrid1->setCells(col, row, list.cell(col, row));
 
-    if (form->exec() != QDialog::Accepted)
+    if (form.exec() != QDialog::Accepted)
         return;
 
     // "Готово" has refused a bad count already; should it get here, nothing is stored.
-    const int count = confirmedDeviceCount(form->Edit1->text());
+    const int count = confirmedDeviceCount(form.Edit1->text());
     list.Count = static_cast<std::uint8_t>(count);
-    list.Mode = form->RadioGroup1->itemIndex() == 0 ? 0 : 1;
+    list.Mode = form.RadioGroup1->itemIndex() == 0 ? 0 : 1;
     for (int col = 0; col < 3; ++col)
         for (int row = 1; row <= count; ++row)
-            list.cell(col, row) = form->StringGrid1->cells(col, row);
+            list.cell(col, row) = form.StringGrid1->cells(col, row);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+struct TDeviceList;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -9,9 +10,10 @@ class QToolButton;
 class RadioGroup;
 class StringGrid;
 
-// Device-list dialog: one instance serves the four protection systems. EditDeviceList (globals.h)
+// Device-list dialog: one instance serves the four protection systems. EditDeviceList (below)
 // copies all 20 rows of a list in (the list keeps its rows above its count, so a raised count shows
 // that list's own rows) and, on "Готово", rows 1 to the count back out.
+// Made over its parent alone: it writes only the list that EditDeviceList hands it.
 class TEffectCalcForm : public QDialog
 {
     Q_OBJECT
@@ -40,3 +42,6 @@ protected:
 private:
     void FormCreate();
 };
+
+// Shows `form` modally for one list and stores the dialog's contents back on "Готово".
+void EditDeviceList(TEffectCalcForm& form, TDeviceList& list);

@@ -2,9 +2,7 @@
 
 #include "common/command_guard.h"
 #include "common/radio_group.h"
-#include "industrial/ui/design_point_dialog.h"
 #include "industrial/ui/dialog_parts.h"
-#include "industrial/ui/globals.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -14,7 +12,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TEvacForm::TEvacForm(QWidget* parent) : QDialog(parent)
+TEvacForm::TEvacForm(const Links& links, QWidget* parent) : QDialog(parent), m_links(links)
 {
     setWindowTitle(u"Выберите значение"_s);
 
@@ -45,10 +43,10 @@ void TEvacForm::OKBtnClick()
 {
     switch (RadioGroup1->itemIndex()) {
     case 0:
-        Form6()->Edit1->setText(u"0,03"_s);
+        m_links.Edit1->setText(u"0,03"_s);
         break;
     case 1:
-        Form6()->Edit1->setText(u"0,001"_s);
+        m_links.Edit1->setText(u"0,001"_s);
         break;
     default:
         break;

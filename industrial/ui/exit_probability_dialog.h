@@ -2,15 +2,21 @@
 
 #include <QDialog>
 
+class QLineEdit;
 class QPushButton;
 class RadioGroup;
 
 // Chooser of a fixed exit probability for the add-design-point dialog's first field.
+// Made over its parent with the control it writes (Links); it reaches nothing else.
 class TEvacForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TEvacForm(QWidget* parent = nullptr);
+    struct Links {
+        QLineEdit* Edit1 = nullptr; // the exit probability of the add-design-point dialog
+    };
+
+    TEvacForm(const Links& links, QWidget* parent);
 
     void OKBtnClick();
 
@@ -23,4 +29,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    Links m_links;
 };

@@ -10,9 +10,11 @@
 #include "common/string_grid.h"
 #include "common/value_list_editor.h"
 #include "common/window_routines.h"
+#include "industrial/fire_frequency.h"
 #include "industrial/formatters.h"
 #include "industrial/key_filters.h"
-#include "industrial/report.h"
+#include "industrial/protection_effect.h"
+#include "industrial/report/report.h"
 #include "industrial/results_list.h"
 #include "industrial/risk_calculation.h"
 #include "industrial/ui/calc_report_dialog.h"
@@ -31,7 +33,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -49,30 +50,27 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-const QStringList AreaTableKinds = {
-    u"Электростанции"_s,
-    u"Склады химической продукции"_s,
-    u"Склады многономенклатурной продукции"_s,
-    u"Инструментально-механические цеха"_s,
-    u"Цеха по обработке синтетического каучука и искусственных волокон"_s,
-    u"Литейные и плавильные цеха"_s,
-    u"Цеха по переработке мясных и рыбных продуктов"_s,
-    u"Цеха горячей прокатки металлов"_s,
-    u"Текстильные производства"_s,
-};
+// The captions of a table's entries, in its order.
+template <class Table, class Entry>
+QStringList captions(const Table& table, QStringView Entry::*caption)
+{
+    QStringList texts;
+    for (const Entry& entry : table)
+        texts << (entry.*caption).toString();
+    return texts;
+}
 
-const QStringList RoomTypes = {
-    u"Здания пищевой, табачной промышленности"_s,
-    u"Переработка горючих веществ, химическая промышленность"_s,
-    u"Размещение электротехнического оборудования"_s,
-    u"Обслуживание транспортных средств"_s,
-    u"Текстильная промышленность"_s,
-    u"Полиграфические предприятия, издательское дело"_s,
-    u"Административные здания производственных объектов"_s,
-    u"Другие виды зданий производственных объектов"_s,
-};
+QStringList itemTexts(const ProtectionGroup& group)
+{
+    QStringList texts;
+    for (int item = 0; item < group.itemCount; ++item)
+        texts << group.items[item].text.toString();
+    return texts;
+}
 
-const QString ComputeItem = u"Произвести расчет значения, используя расчетные данные"_s;
+// The main window's group of each protection system, in the order of ProtectionGroups.
+constexpr std::array<RadioGroup * TForm1::*, ProtectionGroups.size()> SystemGroups = {
+    &TForm1::RadioGroup7, &TForm1::RadioGroup6, &TForm1::RadioGroup4, &TForm1::RadioGroup5};
 
 const QStringList GridHeaders = {
     u"Расчетная точка"_s,
@@ -157,13 +155,10 @@ void TForm1::buildToolbar()
     TBHelp = commands.help;
     TBHelp->setVisible(false);
     TBExit = commands.exit;
-    const std::pair<QAction*, void (TForm1::*)()> bound[] = {
-        {TBNew, &TForm1::TBNewClick},   {TBLoad, &TForm1::TBLoadClick},
-        {TBSave, &TForm1::TBSaveClick}, {TBCalc, &TForm1::TBCalcClick},
-        {TBHelp, &TForm1::TBHelpClick}, {TBExit, &TForm1::TBExitClick}};
-    for (const auto& [action, handler] : bound)
-        connect(action, &QAction::triggered, this,
-                guarded(this, [this, handler = handler] { (this->*handler)(); }));
+    bindCommandToolbar(this, commands,
+                       {[this] { TBNewClick(); }, [this] { TBLoadClick(); },
+                        [this] { TBSaveClick(); }, [this] { TBCalcClick(); },
+                        [this] { TBHelpClick(); }, [this] { TBExitClick(); }});
 }
 
 void TForm1::buildInputs(QWidget* column)
@@ -217,7 +212,8 @@ void TForm1::buildInputs(QWidget* column)
                                    LabeledEdit::LabelPosition::Left, GroupBox2);
     LabeledEdit2->edit()->setFixedWidth(100);
     LabeledEdit2->setText(u"1"_s);
-    RadioGroup8 = new RadioGroup(u" Тип помещения: "_s, RoomTypes, GroupBox2);
+    RadioGroup8 = new RadioGroup(u" Тип помещения: "_s,
+                                 captions(FreqAreaCoefs, &FreqAreaCoef::roomType), GroupBox2);
     auto* formulaLayout = new QVBoxLayout(GroupBox2);
     formulaLayout->setContentsMargins(8, 4, 8, 4);
     formulaLayout->setSpacing(4);
@@ -229,7 +225,7 @@ void TForm1::buildInputs(QWidget* column)
         u" Расчет частоты возникновения пожара в зависимости от типа здания (помещения) и площади: "_s,
         GroupBox1);
     ValueListEditor1 = new ValueListEditor(u"Здание"_s, u"Площадь, кв. м."_s, GroupBox5);
-    ValueListEditor1->setKeys(AreaTableKinds);
+    ValueListEditor1->setKeys(captions(FreqLambda, &FreqLambdaEntry::kind));
     ValueListEditor1->setColumnWidth(0, 480);
     ValueListEditor1->setColumnWidth(1, 199);
     ValueListEditor1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -278,36 +274,11 @@ void TForm1::buildInputs(QWidget* column)
     stack->addWidget(GroupBox4);
 
     // Protection systems.
-    RadioGroup7 = new RadioGroup(
-        u" Вероятность эффективного срабатывания установки АПС: "_s,
-        {u"Принять равным \"0,6\" согласно табл. П7.1 пособия"_s,
-         u"Принять равным \"0,8\", если оборудование установки АПС соответствует требованиям НД по ПБ"_s,
-         u"Принять равным \"0,8\", если оборудование установки АПС имеется, но не требуется"_s,
-         u"Принять равным \"0\""_s, u"Не учитывать в расчете"_s, ComputeItem},
-        column);
-    RadioGroup6 = new RadioGroup(
-        u" Вероятность эффективного срабатывания СОУЭ: "_s,
-        {u"Принять равным \"0,8\", если оборудование СОУЭ соответствует требованиям НД по ПБ"_s,
-         u"Принять равным \"0,8\", если оборудование СОУЭ имеется, но не требуется"_s,
-         u"Принять равным \"0\""_s, u"Не учитывать в расчете"_s, ComputeItem},
-        column);
-    RadioGroup4 = new RadioGroup(
-        u" Вероятность эффективного срабатывания АУПТ: "_s,
-        {u"Принять равным \"0,8\" для сплинкерных АУПТ согласно табл. П7.1 пособия"_s,
-         u"Принять равным \"0,9\" для остальных АУПТ согласно табл. П7.1 пособия"_s,
-         u"Принять равным \"0,9\" для АУПТ, соотвествующей требованиям НД по ПБ"_s,
-         u"Принять равным \"0,9\", если оборудование АУПТ имеется, но не требуется"_s,
-         u"Принять равным \"0\""_s, u"Не учитывать в расчете"_s, ComputeItem},
-        column);
-    RadioGroup5 = new RadioGroup(
-        u" Вероятность эффективного срабатывания СПДЗ: "_s,
-        {u"Принять равным \"0,9\" согласно табл. П7.1 пособия"_s,
-         u"Принять равным \"0,8\", если оборудование СПДЗ соответствует требованиям НД по ПБ"_s,
-         u"Принять равным \"0,8\", если оборудование СПДЗ имеется, но не требуется"_s,
-         u"Принять равным \"0\""_s, u"Не учитывать в расчете"_s, ComputeItem},
-        column);
-    for (RadioGroup* group : {RadioGroup7, RadioGroup6, RadioGroup4, RadioGroup5})
+    for (const ProtectionGroup& system : ProtectionGroups) {
+        RadioGroup*& group = this->*SystemGroups.at(static_cast<std::size_t>(system.system));
+        group = new RadioGroup(system.caption.toString(), itemTexts(system), column);
         stack->addWidget(group);
+    }
     stack->addStretch(1);
 
     // The designed state: first items chosen, the area table shown.
@@ -332,7 +303,8 @@ void TForm1::buildInputs(QWidget* column)
             guarded(this, [this] { SpeedButton3Click(); }));
     connect(SpeedButton4, &QToolButton::clicked, this,
             guarded(this, [this] { SpeedButton4Click(); }));
-    installKeyFilter(ValueListEditor1, [](QChar key, const QString&) { return areaTableKey(key); });
+    installKeyFilter(ValueListEditor1,
+                     [](QChar key, const QString&) { return numericFieldKey(key); });
     installKeyFilter(StringGrid1, [](QChar key, const QString& text) {
         return designGridKey(key, text, decimalSeparator());
     });
@@ -395,48 +367,43 @@ void TForm1::TBNewClick()
 void TForm1::TBCalcClick()
 {
     commitGridEdits();
-    CalculateRisk(*Zdanie, calcInputs());
+    CalculateRisk(*Zdanie, windowInputs());
     TCalcReport* report = calcReport();
     report->showResults(ResultRows(*Zdanie));
     report->exec();
 }
 
-CalcInputs TForm1::calcInputs() const
+WindowInputs TForm1::windowInputs() const
 {
-    CalcInputs inputs;
+    WindowInputs inputs;
     inputs.hoursPerDay = LabeledEdit9->text();
     inputs.daysPerYear = LabeledEdit8->text();
     inputs.freqMethod = RadioGroup1->itemIndex();
-    for (int row = 1; row <= ValueListEditor1->lastRow(); ++row)
+    for (int row = 1; row <= ValueListEditor1->lastRow(); ++row) {
+        inputs.areaKinds << ValueListEditor1->key(row);
         inputs.areaTexts << ValueListEditor1->value(row);
+    }
     inputs.area = LabeledEdit2->text();
     inputs.roomType = RadioGroup8->itemIndex();
     inputs.objectKind = RadioGroup3->itemIndex();
-    inputs.apsItem = RadioGroup7->itemIndex();
-    inputs.soueItem = RadioGroup6->itemIndex();
-    inputs.auptItem = RadioGroup4->itemIndex();
-    inputs.spdzItem = RadioGroup5->itemIndex();
+    const auto groups = protectionGroups();
+    for (std::size_t s = 0; s < groups.size(); ++s)
+        inputs.systemItems.at(s) = groups.at(s)->itemIndex();
+    inputs.designPoints.reserve(static_cast<std::size_t>(StringGrid1->rowCount()));
     for (int row = 1; row < StringGrid1->rowCount(); ++row) {
         DesignPointRow& point = inputs.designPoints.emplace_back();
-        for (int col = 1; col <= 5; ++col)
-            point[static_cast<size_t>(col - 1)] = StringGrid1->cells(col, row);
+        for (int col = 0; col < static_cast<int>(point.size()); ++col)
+            point[static_cast<std::size_t>(col)] = StringGrid1->cells(col, row);
     }
     return inputs;
 }
 
-ReportWindow TForm1::reportWindow() const
+std::array<RadioGroup*, 4> TForm1::protectionGroups() const
 {
-    ReportWindow window;
-    if (const QRadioButton* roomType = RadioGroup8->button(RadioGroup8->itemIndex()))
-        window.roomType = roomType->text();
-    for (int row = 1; row <= ValueListEditor1->lastRow(); ++row)
-        window.areaRows.emplace_back(ValueListEditor1->key(row), ValueListEditor1->value(row));
-    for (int row = 1; row < StringGrid1->rowCount(); ++row) {
-        auto& point = window.designPoints.emplace_back();
-        for (int col = 0; col < static_cast<int>(point.size()); ++col)
-            point[static_cast<size_t>(col)] = StringGrid1->cells(col, row);
-    }
-    return window;
+    std::array<RadioGroup*, 4> groups{};
+    for (std::size_t s = 0; s < groups.size(); ++s)
+        groups.at(s) = this->*SystemGroups.at(s);
+    return groups;
 }
 
 void TForm1::TBExitClick()
@@ -475,27 +442,30 @@ void TForm1::RadioGroup1Click()
     }
 }
 
-void TForm1::protectionChoice(const RadioGroup* group, int computeItem, TDeviceList TZdanie::*list)
+void TForm1::protectionChoice(ProtectionSystem system)
 {
+    const RadioGroup* group = this->*SystemGroups.at(static_cast<std::size_t>(system));
+    const int computeItem = protectionGroup(system).computeItem;
+    TDeviceList TZdanie::*const list = protectionGroup(system).devices;
     if (group->itemIndex() == computeItem && UiReady)
-        EditDeviceList((*Zdanie).*list);
+        EditDeviceList(*effectCalcForm(), (*Zdanie).*list);
 }
 
 void TForm1::RadioGroup7Click()
 {
-    protectionChoice(RadioGroup7, 5, &TZdanie::ApsDevices);
+    protectionChoice(ProtectionSystem::Aps);
 }
 void TForm1::RadioGroup6Click()
 {
-    protectionChoice(RadioGroup6, 4, &TZdanie::SoueDevices);
+    protectionChoice(ProtectionSystem::Soue);
 }
 void TForm1::RadioGroup4Click()
 {
-    protectionChoice(RadioGroup4, 6, &TZdanie::AuptDevices);
+    protectionChoice(ProtectionSystem::Aupt);
 }
 void TForm1::RadioGroup5Click()
 {
-    protectionChoice(RadioGroup5, 5, &TZdanie::SpdzDevices);
+    protectionChoice(ProtectionSystem::Spdz);
 }
 
 void TForm1::SpeedButton3Click()
@@ -538,24 +508,28 @@ void TForm1::setStatusText(const QString& text)
     StatusBar1Panel->setText(text);
 }
 
+// Each dialog is made over this window with the links to what it writes or reads.
+
 TForm6* TForm1::form6()
 {
     if (!m_form6)
-        m_form6 = new TForm6(this);
+        m_form6 = new TForm6({StringGrid1, RadioGroup6, [] { return Zdanie->StartEvacTime; },
+                              [this] { return evacForm(); }, [this] { return startEvacForm(); }},
+                             this);
     return m_form6;
 }
 
 TEvacForm* TForm1::evacForm()
 {
     if (!m_evacForm)
-        m_evacForm = new TEvacForm(this);
+        m_evacForm = new TEvacForm({form6()->Edit1}, this);
     return m_evacForm;
 }
 
 TStartEvacForm* TForm1::startEvacForm()
 {
     if (!m_startEvacForm)
-        m_startEvacForm = new TStartEvacForm(this);
+        m_startEvacForm = new TStartEvacForm({form6()->Edit4}, this);
     return m_startEvacForm;
 }
 
@@ -569,7 +543,7 @@ TEffectCalcForm* TForm1::effectCalcForm()
 TCalcReport* TForm1::calcReport()
 {
     if (!m_calcReport)
-        m_calcReport = new TCalcReport(this);
+        m_calcReport = new TCalcReport({[this] { BuildReport(*Zdanie, windowInputs()); }}, this);
     return m_calcReport;
 }
 

@@ -2,16 +2,27 @@
 
 // Main window of Ovrelta_online.
 //
+// Folders: industrial/ holds the calculation and the parameters file, plain functions without
+// widgets; industrial/report/ the RTF report, a library over the calculation's results;
+// industrial/ui/ the windows over both.
 // Core classes: TForm1 (this window) holds most inputs in its controls; TZdanie (the global
-// Zdanie) holds the working-time texts, the device lists and the results of the last
-// calculation; the dialogs TForm6, TEvacForm, TStartEvacForm and TEffectCalcForm write into
-// this window's controls or into the record. A command reads the controls, calls the logic in
-// industrial/ with plain values, and writes the results back; "Рассчитать" shows them in
-// TCalcReport.
+// Zdanie) the working-time texts, the device lists and the results of the last calculation;
+// TForm6 adds a design point to this window's grid, its choosers TEvacForm and TStartEvacForm
+// fill two of TForm6's fields; TEffectCalcForm edits one device list of the record
+// (EditDeviceList); TCalcReport lists the results.
+// An input's road: a command copies this window's controls once into WindowInputs
+// (windowInputs(), industrial/window_inputs.h), which the calculation, the save and the report
+// read; the calculation computes into the record; "Рассчитать" lists the results in TCalcReport,
+// whose "Отчёт" has the report written from the record and those inputs. The four protection
+// systems are described once, in ProtectionGroups (industrial/protection_effect.h).
+// Links: this window makes each dialog on first use, over itself, and hands it a struct of links
+// (the controls it writes or reads, functions for the rest); no dialog includes this header or
+// globals.h, so each can be built and tested alone.
 
 #include "industrial/building_record.h"
 
 #include <QMainWindow>
+#include <array>
 
 class QAction;
 class QFileDialog;
@@ -29,8 +40,8 @@ class TEvacForm;
 class TStartEvacForm;
 class TEffectCalcForm;
 class TCalcReport;
-struct CalcInputs;
-struct ReportWindow;
+struct WindowInputs;
+enum class ProtectionSystem;
 
 class TForm1 : public QMainWindow
 {
@@ -62,8 +73,9 @@ public:
     // call it before they read either.
     void commitGridEdits();
 
-    // What the report reads from this window, copied.
-    ReportWindow reportWindow() const;
+    // The inputs in this window's controls, copied: what the calculation, the report and the
+    // parameters file read.
+    WindowInputs windowInputs() const;
 
     QString statusText() const;
     void setStatusText(const QString& text);
@@ -117,8 +129,9 @@ private:
     void FormCreate();
     void buildToolbar();
     void buildInputs(QWidget* column);
-    void protectionChoice(const RadioGroup* group, int computeItem, TDeviceList TZdanie::*list);
-    CalcInputs calcInputs() const;
+    void protectionChoice(ProtectionSystem system);
+    // The groups of the four protection systems, in the order of ProtectionGroups.
+    std::array<RadioGroup*, 4> protectionGroups() const;
     // The file dialogs of the parameters file, made on first use.
     QFileDialog* openDialog1();
     QFileDialog* saveDialog2();

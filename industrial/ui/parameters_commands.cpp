@@ -1,5 +1,6 @@
-// The main window's parameters-file commands: the window moves values between its controls and
-// ObjectParameters; industrial/parameters_file reads and writes the file.
+// The main window's parameters-file commands: the save stores the window's inputs as
+// windowInputs() copies them, the load writes ObjectParameters back into the controls;
+// industrial/parameters_file reads and writes the file.
 
 #include "common/file_dialogs.h"
 #include "common/labeled_edit.h"
@@ -9,6 +10,7 @@
 #include "industrial/parameters_file.h"
 #include "industrial/ui/globals.h"
 #include "industrial/ui/main_window.h"
+#include "industrial/window_inputs.h"
 
 #include <QFileDialog>
 #include <QScopeGuard>
@@ -19,12 +21,6 @@ namespace
 {
 
 const QString ParametersFilter = u"Объекты программы (*.rri)"_s;
-
-// The protection-system groups in file order: АПС, СОУЭ, АУПТ, СПДЗ.
-std::array<RadioGroup*, 4> systemGroups(const TForm1& form)
-{
-    return {form.RadioGroup7, form.RadioGroup6, form.RadioGroup4, form.RadioGroup5};
-}
 
 } // namespace
 
@@ -58,24 +54,12 @@ void TForm1::TBSaveClick()
 
 void TForm1::SaveParameters()
 {
-    Zdanie->HoursPerDay = LabeledEdit9->text();
-    Zdanie->DaysPerYear = LabeledEdit8->text();
+    const WindowInputs inputs = windowInputs();
+    Zdanie->HoursPerDay = inputs.hoursPerDay;
+    Zdanie->DaysPerYear = inputs.daysPerYear;
 
     ObjectParameters parameters;
-    parameters.frequencyMethod = RadioGroup1->itemIndex();
-    for (int row = 1; row <= ValueListEditor1->lastRow(); ++row)
-        parameters.areas << ValueListEditor1->value(row);
-    parameters.singleArea = LabeledEdit2->text();
-    parameters.roomType = RadioGroup8->itemIndex();
-    parameters.objectKind = RadioGroup3->itemIndex();
-    for (int row = 1; row < StringGrid1->rowCount(); ++row) {
-        auto& point = parameters.designPoints.emplace_back();
-        for (int col = 0; col < static_cast<int>(point.size()); ++col)
-            point.at(col) = StringGrid1->cells(col, row);
-    }
-    const auto groups = systemGroups(*this);
-    for (std::size_t s = 0; s < groups.size(); ++s)
-        parameters.systems.at(s).item = groups.at(s)->itemIndex();
+    inputsToParameters(inputs, parameters);
     recordToParameters(*Zdanie, parameters);
 
     writeParametersFile(Zdanie->FileName, parameters);
@@ -118,7 +102,7 @@ void TForm1::LoadParameters()
     }
     // The device lists before their groups' choices.
     parametersToRecord(parameters, *Zdanie);
-    const auto groups = systemGroups(*this);
+    const auto groups = protectionGroups();
     for (std::size_t s = 0; s < groups.size(); ++s)
         groups.at(s)->setItemIndex(parameters.systems.at(s).item);
 }

@@ -3,9 +3,7 @@
 #include "common/command_guard.h"
 #include "common/key_filter.h"
 #include "industrial/key_filters.h"
-#include "industrial/ui/design_point_dialog.h"
 #include "industrial/ui/dialog_parts.h"
-#include "industrial/ui/globals.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -52,7 +50,8 @@ private:
 
 } // namespace
 
-TStartEvacForm::TStartEvacForm(QWidget* parent) : QDialog(parent)
+TStartEvacForm::TStartEvacForm(const Links& links, QWidget* parent)
+    : QDialog(parent), m_links(links)
 {
     setWindowTitle(u"Выберите необходимый вариант для получения времени начала эвакуации"_s);
 
@@ -134,7 +133,7 @@ void TStartEvacForm::RadioButton2Click()
 
 void TStartEvacForm::OKBtnClick()
 {
-    QLineEdit* target = Form6()->Edit4;
+    QLineEdit* target = m_links.Edit4;
     if (RadioButton1->isChecked())
         target->setText(Edit1->text());
     else if (RadioButton2->isChecked())

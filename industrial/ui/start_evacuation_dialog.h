@@ -12,11 +12,16 @@ class QRadioButton;
 // Chooser of the start-of-evacuation time for the add-design-point dialog's fourth field: a typed
 // system response time or one of three fixed values. Nothing resets it; its state lasts for the
 // program's lifetime.
+// Made over its parent with the control it writes (Links); it reaches nothing else.
 class TStartEvacForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TStartEvacForm(QWidget* parent = nullptr);
+    struct Links {
+        QLineEdit* Edit4 = nullptr; // the start time of the add-design-point dialog
+    };
+
+    TStartEvacForm(const Links& links, QWidget* parent);
 
     void RadioButton1Click();
     void RadioButton2Click(); // bound to RadioButton2, RadioButton3 and RadioButton4
@@ -37,4 +42,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    Links m_links;
 };

@@ -6,8 +6,6 @@
 #include "common/number_parse.h"
 #include "public/evacuation_start.h"
 #include "public/key_filters.h"
-#include "public/ui/globals.h"
-#include "public/ui/main_window.h"
 #include "public/ui/table_grid.h"
 #include "public/ui/work_area_fit.h"
 
@@ -17,11 +15,11 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TODlg2::TODlg2(QWidget* parent, const QString& tableFolder)
+TODlg2::TODlg2(const Links& links, QWidget* parent, const QString& tableFolder)
     : TableDialog(parent, u"Данные для определения времени начала эвакуации"_s, QSize(588, 635),
-                  tableFolder)
+                  tableFolder),
+      m_links(links)
 {
-    ODlg2 = this;
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     CB = new QCheckBox(u"Помещение с очагом пожара"_s, Panel1);
@@ -43,12 +41,6 @@ TODlg2::TODlg2(QWidget* parent, const QString& tableFolder)
     showChoice(); // also when the table failed: the design grid's first cell is nobody's choice
 }
 
-TODlg2::~TODlg2()
-{
-    if (ODlg2 == this)
-        ODlg2 = nullptr;
-}
-
 void TODlg2::FormCreate()
 {
     loadTable(u"table1.rrt"_s);
@@ -64,9 +56,9 @@ void TODlg2::FormCreate()
 void TODlg2::OKBtnClick()
 {
     const long double area = fireRoomArea(LabeledEdit1->text());
-    Zdanie->FireRoomAr = area;
-    MainForm->LabeledEdit6->setText(CellSelected ? StringGrid1->cells(SelCol, SelRow)
-                                                 : fireRoomStartText(area));
+    m_links.storeFireRoomAr(area);
+    m_links.LabeledEdit6->setText(CellSelected ? StringGrid1->cells(SelCol, SelRow)
+                                               : fireRoomStartText(area));
 }
 
 void TODlg2::CBClick()

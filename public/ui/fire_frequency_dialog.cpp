@@ -1,7 +1,5 @@
 #include "public/ui/fire_frequency_dialog.h"
 
-#include "public/ui/globals.h"
-#include "public/ui/main_window.h"
 #include "public/ui/table_grid.h"
 #include "public/ui/work_area_fit.h"
 
@@ -10,19 +8,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TODlg1::TODlg1(QWidget* parent, const QString& tableFolder)
+TODlg1::TODlg1(const Links& links, QWidget* parent, const QString& tableFolder)
     : TableDialog(parent, u"Статистические данные о частоте возникновения пожара в зданиях"_s,
-                  QSize(600, 499), tableFolder)
+                  QSize(600, 499), tableFolder),
+      m_links(links)
 {
-    ODlg1 = this;
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     runFormCreate([this] { FormCreate(); });
-}
-
-TODlg1::~TODlg1()
-{
-    if (ODlg1 == this)
-        ODlg1 = nullptr;
 }
 
 void TODlg1::FormCreate()
@@ -36,6 +28,6 @@ void TODlg1::FormCreate()
 void TODlg1::OKBtnClick()
 {
     // Without a selection, the first data cell.
-    MainForm->QpEdit->setText(CellSelected ? StringGrid1->cells(SelCol, SelRow)
-                                           : StringGrid1->cells(1, 1));
+    m_links.QpEdit->setText(CellSelected ? StringGrid1->cells(SelCol, SelRow)
+                                         : StringGrid1->cells(1, 1));
 }

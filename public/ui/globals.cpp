@@ -2,8 +2,6 @@
 
 TMainForm* MainForm = nullptr;
 std::unique_ptr<TZdanie> Zdanie;
-TODlg1* ODlg1 = nullptr;
-TODlg2* ODlg2 = nullptr;
 
 QString publicAppTitle()
 {

@@ -1,8 +1,6 @@
 #include "common/command_guard.h"
 #include "common/number_parse.h"
 #include "common/qt_translation.h"
-#include "public/ui/evacuation_start_dialog.h"
-#include "public/ui/fire_frequency_dialog.h"
 #include "public/ui/globals.h"
 #include "public/ui/main_window.h"
 #include "public/ui/web_engine_browser.h"
@@ -20,9 +18,7 @@ int main(int argc, char** argv)
     setApplicationTitle(publicAppTitle());
     initDecimalSeparatorFromSystem();
     TMainForm form;
-    // After the main window, which they write into; each loads its table file now.
-    new TODlg1(&form);
-    new TODlg2(&form);
+    form.createTableDialogs();
     form.show();
     return app.exec();
 }

@@ -169,13 +169,10 @@ void TMainForm::buildToolbar()
     TBXItem1 = commands.calculate;
     TBHelp = commands.help;
     TBExit = commands.exit;
-    const std::pair<QAction*, void (TMainForm::*)()> bound[] = {
-        {TBNew, &TMainForm::TBNewClick},   {TBLoad, &TMainForm::TBLoadClick},
-        {TBSave, &TMainForm::TBSaveClick}, {TBXItem1, &TMainForm::TBXItem1Click},
-        {TBHelp, &TMainForm::TBHelpClick}, {TBExit, &TMainForm::TBExitClick}};
-    for (const auto& [action, handler] : bound)
-        connect(action, &QAction::triggered, this,
-                guarded(this, [this, handler = handler] { (this->*handler)(); }));
+    bindCommandToolbar(this, commands,
+                       {[this] { TBNewClick(); }, [this] { TBLoadClick(); },
+                        [this] { TBSaveClick(); }, [this] { TBXItem1Click(); },
+                        [this] { TBHelpClick(); }, [this] { TBExitClick(); }});
 }
 
 void TMainForm::buildInputs(QWidget* column)
@@ -363,6 +360,14 @@ void TMainForm::FormCreate()
     QpEdit->setText(u"0"_s);
     NewPar();
     FitToWorkArea(this);
+}
+
+void TMainForm::createTableDialogs(const QString& tableFolder)
+{
+    ODlg1 = new TODlg1({QpEdit}, this, tableFolder);
+    // The record of the moment: "Новый" replaces it.
+    ODlg2 = new TODlg2({LabeledEdit6, [](long double area) { Zdanie->FireRoomAr = area; }}, this,
+                       tableFolder);
 }
 
 void TMainForm::NewPar()

@@ -40,7 +40,7 @@ void TMainForm::ReadParams()
 void TMainForm::RequestCalculation()
 {
     // Made on first use: start-up then starts no browser process.
-    if (Form4 == nullptr)
+    if (!Form4)
         Form4 = new TForm4(this);
     loadCalculationPage(*Form4->WebBrowser1,
                         calculationAddress(calculationServiceLocation(), *Zdanie));

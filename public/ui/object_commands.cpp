@@ -19,9 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-// The fire frequency that stands for "no statistics": loading it chooses that item again.
-constexpr long double NoStatisticsQp = 0.04L;
-
 // The protection groups in file order, and the four conditions.
 std::array<RadioGroup*, 4> systemGroups(const TMainForm& form)
 {
@@ -121,7 +118,7 @@ void TMainForm::LoadObject()
     }
 
     const long double qp = Zdanie->Par[ParSlot::Qp];
-    if (qp == NoStatisticsQp) {
+    if (qp == QpWithoutStatistics) {
         RadioGroup1->setItemIndex(1);
     } else {
         RadioGroup1->setItemIndex(0);

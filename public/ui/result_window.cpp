@@ -6,9 +6,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TForm4* Form4 = nullptr;
-
-// Shown over its parent, the main window, which centres it there.
+// Shown over its parent, which centres it there.
 TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::Tool)
 {
     setWindowTitle(u"Результат расчета"_s);
@@ -17,10 +15,4 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::Tool)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(WebBrowser1);
     setFixedSize(513, 294);
-}
-
-TForm4::~TForm4()
-{
-    if (Form4 == this)
-        Form4 = nullptr;
 }

@@ -10,7 +10,8 @@ class TableGrid;
 
 // What the two reference-table dialogs share: the grid that fills the window above a panel with
 // "Готово" and "Отмена", the table file beside the program, and the memory of the cell the user
-// selected last. Each dialog is created once at start-up and lives until the program ends.
+// selected last. Each dialog is created once at start-up and lives until the program ends; it is
+// handed what it writes when it is made.
 class TableDialog : public QDialog
 {
     Q_OBJECT
@@ -43,7 +44,7 @@ protected:
     // Controls the panel holds above the buttons.
     QVBoxLayout* panelLayout() const { return m_panelLayout; }
 
-    // "Готово": writes into the main window; the dialog then closes with OK.
+    // "Готово": writes through the dialog's links; the dialog then closes with OK.
     virtual void OKBtnClick() = 0;
 
 private:

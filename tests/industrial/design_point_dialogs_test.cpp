@@ -33,6 +33,8 @@ void whileShown(QDialog* dialog, std::function<void()> action)
     });
 }
 
+// The three dialogs alone, linked to a design-point grid, a СОУЭ choice and a start time of
+// their own, as the main window links them to its controls and the record.
 class DesignPointDialogs : public ::testing::Test
 {
 protected:
@@ -40,13 +42,30 @@ protected:
     {
         QStringList cells;
         for (int col = 0; col < 6; ++col)
-            cells << Form1->StringGrid1->cells(col, row);
+            cells << grid.cells(col, row);
         return cells;
     }
 
+    StringGrid grid{6, 2, 1, 1};
+    RadioGroup soue{QString(), {u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s}};
+    long double startEvacTime = 0;
+    TForm6 form6{{&grid, &soue, [this] { return startEvacTime; }, [this] { return &evacForm; },
+                  [this] { return &startEvacForm; }},
+                 nullptr};
+    TEvacForm evacForm{{form6.Edit1}, nullptr};
+    TStartEvacForm startEvacForm{{form6.Edit4}, nullptr};
+    TForm6* dialog = &form6;
+    TEvacForm* evac = &evacForm;
+    TStartEvacForm* chooser = &startEvacForm;
+};
+
+// The dialogs as the main window makes them.
+class DesignPointDialogsOfTheMainWindow : public ::testing::Test
+{
+protected:
     TForm1 form;
-    TForm6* dialog = Form6();
-    TStartEvacForm* chooser = StartEvacForm();
+    TForm6* dialog = form.form6();
+    TStartEvacForm* chooser = form.startEvacForm();
 };
 
 TEST_F(DesignPointDialogs, AddedPointsAreNumberedByTheirRow)
@@ -57,23 +76,23 @@ TEST_F(DesignPointDialogs, AddedPointsAreNumberedByTheirRow)
     dialog->Edit4->setText(u"2"_s);
     dialog->BitBtn1->click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    ASSERT_EQ(form.StringGrid1->rowCount(), 2);
+    ASSERT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(gridRow(1),
               (QStringList{u"Расчетная точка 1"_s, u"0,03"_s, u"1.5"_s, u"abc"_s, u"2"_s, u""_s}));
 
     dialog->CheckBox1->setChecked(true);
     dialog->BitBtn1->click();
-    ASSERT_EQ(form.StringGrid1->rowCount(), 3);
+    ASSERT_EQ(grid.rowCount(), 3);
     EXPECT_EQ(gridRow(2), (QStringList{u"Расчетная точка 2"_s, u"0,03"_s, u"1.5"_s, u"abc"_s,
                                        u"0,5"_s, u"*"_s}));
 
-    // The dropped row's position and number are taken again; a last row without a name is
-    // overwritten whole.
-    form.SpeedButton4Click();
+    // The dropped row's position and number are taken again (the main window's delete drops the
+    // last row); a last row without a name is overwritten whole.
+    grid.setRowCount(2);
     dialog->CheckBox1->setChecked(false);
-    form.StringGrid1->setCells(0, 2, QString());
+    grid.setCells(0, 2, QString());
     dialog->BitBtn1->click();
-    ASSERT_EQ(form.StringGrid1->rowCount(), 3);
+    ASSERT_EQ(grid.rowCount(), 3);
     EXPECT_EQ(gridRow(2),
               (QStringList{u"Расчетная точка 2"_s, u"0,03"_s, u"1.5"_s, u"abc"_s, u"0"_s, u""_s}));
 }
@@ -96,7 +115,7 @@ TEST_F(DesignPointDialogs, FireRoomLocksTheStartTime)
     EXPECT_EQ(enabled(), QList<bool>(4, true));
     EXPECT_TRUE(chooser->RadioButton2->isChecked());
 
-    Zdanie->StartEvacTime = 1.25L;
+    startEvacTime = 1.25L;
     dialog->CheckBox1->setChecked(true);
     dialog->CheckBox1->setChecked(false);
     EXPECT_EQ(dialog->Edit4->text(), u"1.25"_s);
@@ -107,7 +126,7 @@ TEST_F(DesignPointDialogs, StartTimeChooserPreselectsForSoueItemsZeroAndThree)
     for (const int item : {0, 1, 2, 3}) {
         SCOPED_TRACE(item);
         chooser->RadioButton3->setChecked(true);
-        form.RadioGroup6->setItemIndex(item);
+        soue.setItemIndex(item);
         QList<bool> shown; // RadioButton1 checked, its edit enabled, RadioButton3 checked
         whileShown(chooser, [&] {
             shown = {chooser->RadioButton1->isChecked(), chooser->Edit1->isEnabled(),
@@ -121,7 +140,6 @@ TEST_F(DesignPointDialogs, StartTimeChooserPreselectsForSoueItemsZeroAndThree)
 
 TEST_F(DesignPointDialogs, ChoosersWriteTheirTextsOnlyOnOk)
 {
-    TEvacForm* evac = EvacForm();
     evac->RadioGroup1->setItemIndex(1);
     evac->OKBtn->click();
     EXPECT_EQ(dialog->Edit1->text(), u"0,001"_s);
@@ -168,9 +186,9 @@ TEST_F(DesignPointDialogs, NumericFieldsTakeDigitsAndBothSeparators)
     }
 }
 
-TEST_F(DesignPointDialogs, NewResetsAllButTheStartTimeChooser)
+TEST_F(DesignPointDialogsOfTheMainWindow, NewResetsAllButTheStartTimeChooser)
 {
-    EvacForm()->RadioGroup1->setItemIndex(1);
+    form.evacForm()->RadioGroup1->setItemIndex(1);
     chooser->RadioButton3->setChecked(true);
     chooser->Edit1->setText(u"4"_s);
     for (QLineEdit* edit : {dialog->Edit1, dialog->Edit2, dialog->Edit3})
@@ -182,9 +200,58 @@ TEST_F(DesignPointDialogs, NewResetsAllButTheStartTimeChooser)
     EXPECT_TRUE(dialog->Edit4->isEnabled());
     for (QLineEdit* edit : {dialog->Edit1, dialog->Edit2, dialog->Edit3, dialog->Edit4})
         EXPECT_EQ(edit->text(), u"0"_s);
-    EXPECT_EQ(EvacForm()->RadioGroup1->itemIndex(), 0);
+    EXPECT_EQ(form.evacForm()->RadioGroup1->itemIndex(), 0);
     EXPECT_TRUE(chooser->RadioButton2->isChecked()); // set by the fire-room rule, kept
     EXPECT_EQ(chooser->Edit1->text(), u"4"_s);
+}
+
+// Placed over the window it is made over, whichever that is.
+TEST_F(DesignPointDialogs, OpensCentredOverItsParent)
+{
+    QWidget owner;
+    owner.setGeometry(40, 60, 300, 200);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    TForm6 over(
+        {&grid, &soue, [] { return 0.0L; }, [this] { return evac; }, [this] { return chooser; }},
+        &owner);
+    QPoint centre;
+    whileShown(&over, [&] { centre = over.frameGeometry().center(); });
+    over.exec();
+    // Within a few pixels: the layout settles the dialog's size as it appears.
+    EXPECT_LE((centre - owner.frameGeometry().center()).manhattanLength(), 8);
+}
+
+// Each link leads to the main window's control or the record's field: the СОУЭ choice, the
+// record's start time, the dialog's two fields for the choosers, the window's grid.
+TEST_F(DesignPointDialogsOfTheMainWindow, LinksLeadToTheWindowAndTheRecord)
+{
+    for (const int item : {1, 3}) {
+        SCOPED_TRACE(item);
+        form.RadioGroup6->setItemIndex(item);
+        chooser->RadioButton3->setChecked(true);
+        bool preselected = false;
+        whileShown(chooser, [&] { preselected = chooser->RadioButton1->isChecked(); });
+        dialog->SpeedButton2->click();
+        EXPECT_EQ(preselected, item == 3);
+    }
+
+    Zdanie->StartEvacTime = 1.25L;
+    dialog->CheckBox1->setChecked(true);
+    dialog->CheckBox1->setChecked(false);
+    EXPECT_EQ(dialog->Edit4->text(), u"1.25"_s);
+
+    form.evacForm()->RadioGroup1->setItemIndex(1);
+    form.evacForm()->OKBtn->click();
+    EXPECT_EQ(dialog->Edit1->text(), u"0,001"_s);
+    chooser->RadioButton3->click();
+    chooser->OKBtn->click();
+    EXPECT_EQ(dialog->Edit4->text(), u"2,00"_s);
+
+    dialog->BitBtn1->click();
+    EXPECT_EQ(form.StringGrid1->cells(0, 1), u"Расчетная точка 1"_s);
+    EXPECT_EQ(form.StringGrid1->cells(1, 1), u"0,001"_s);
+    EXPECT_EQ(form.StringGrid1->cells(4, 1), u"2,00"_s);
 }
 
 } // namespace

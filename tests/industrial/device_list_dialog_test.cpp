@@ -3,7 +3,6 @@
 #include "common/string_grid.h"
 #include "industrial/ui/device_list_dialog.h"
 #include "industrial/ui/globals.h"
-#include "industrial/ui/main_window.h"
 #include "support/test_support.h"
 
 #include <QAbstractButton>
@@ -25,7 +24,7 @@ class DeviceListDialog : public ::testing::Test
 protected:
     void SetUp() override { setApplicationTitle(industrialAppTitle()); }
 
-    // Opens the list in the dialog as the main window does, runs `action` while it is shown.
+    // Opens the list in the dialog, runs `action` while it is shown.
     void edit(TDeviceList& list, std::function<void()> action)
     {
         QTimer::singleShot(0, dialog, [this, action] {
@@ -33,7 +32,7 @@ protected:
             if (dialog->isVisible())
                 dialog->reject();
         });
-        runCommand(&form, [&] { EditDeviceList(list); });
+        runCommand(dialog, [&] { EditDeviceList(*dialog, list); });
     }
 
     static TDeviceList listOf(std::initializer_list<const char16_t*> names)
@@ -76,8 +75,8 @@ protected:
     }
 
     DesktopRecorder desktop;
-    TForm1 form;
-    TEffectCalcForm* dialog = EffectCalcForm();
+    TEffectCalcForm devices; // alone, without a main window
+    TEffectCalcForm* dialog = &devices;
     StringGrid* grid = dialog->StringGrid1;
 };
 
@@ -251,7 +250,8 @@ TEST_F(DeviceListDialog, ButtonsCommitAnOpenCellEditor)
 // A time between failures that is no number names its row and column; the cell gets the focus.
 TEST_F(DeviceListDialog, MtbfThatIsNoNumberNamesItsCell)
 {
-    form.StringGrid1->setObjectName(u"StringGrid1"_s); // the main window's grid has the same name
+    StringGrid other(6, 2, 1, 1); // as the main window's grid, in another window of the same name
+    other.setObjectName(u"StringGrid1"_s);
     TDeviceList list = listOf({u"A", u"B", u"C"});
     list.cell(TDeviceList::Mtbf, 2) = u"abc"_s; // as a parameters file may hold it
     QWidget* focused = nullptr;

@@ -2,6 +2,7 @@
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -82,4 +83,45 @@ TEST(FireFrequency, AreaFormulaAndObjectKind)
     TZdanie record;
     EXPECT_EQ(FreqByObjectKind(record, 0), 0.044L);
     EXPECT_EQ(FreqByObjectKind(record, 1), 0.013L);
+}
+
+// The window shows each kind beside the coefficients it stands for: row i of the area table pairs
+// with λ_i and item i of the room types with (a_i, b_i).
+TEST(FireFrequency, EachKindBesideItsCoefficients)
+{
+    const std::pair<QString, long double> buildings[] = {
+        {u"Электростанции"_s, 2.2e-5L},
+        {u"Склады химической продукции"_s, 1.2e-5L},
+        {u"Склады многономенклатурной продукции"_s, 9e-5L},
+        {u"Инструментально-механические цеха"_s, 6e-6L},
+        {u"Цеха по обработке синтетического каучука и искусственных волокон"_s, 2.7e-5L},
+        {u"Литейные и плавильные цеха"_s, 1.9e-5L},
+        {u"Цеха по переработке мясных и рыбных продуктов"_s, 1.5e-5L},
+        {u"Цеха горячей прокатки металлов"_s, 1.9e-5L},
+        {u"Текстильные производства"_s, 1.5e-5L},
+    };
+    ASSERT_EQ(std::size(buildings), FreqLambda.size());
+    for (std::size_t i = 0; i < FreqLambda.size(); ++i) {
+        EXPECT_EQ(FreqLambda[i].kind.toString(), buildings[i].first) << i;
+        EXPECT_EQ(FreqLambda[i].lambda, buildings[i].second) << i;
+    }
+    const struct {
+        QString roomType;
+        long double a, b;
+    } rooms[] = {
+        {u"Здания пищевой, табачной промышленности"_s, 0.0011L, 0.6L},
+        {u"Переработка горючих веществ, химическая промышленность"_s, 0.0069L, 0.46L},
+        {u"Размещение электротехнического оборудования"_s, 0.0061L, 0.59L},
+        {u"Обслуживание транспортных средств"_s, 0.00012L, 0.86L},
+        {u"Текстильная промышленность"_s, 0.0075L, 0.35L},
+        {u"Полиграфические предприятия, издательское дело"_s, 0.0007L, 0.91L},
+        {u"Административные здания производственных объектов"_s, 0.00006L, 0.9L},
+        {u"Другие виды зданий производственных объектов"_s, 0.0084L, 0.41L},
+    };
+    ASSERT_EQ(std::size(rooms), FreqAreaCoefs.size());
+    for (std::size_t i = 0; i < FreqAreaCoefs.size(); ++i) {
+        EXPECT_EQ(FreqAreaCoefs[i].roomType.toString(), rooms[i].roomType) << i;
+        EXPECT_EQ(FreqAreaCoefs[i].a, rooms[i].a) << i;
+        EXPECT_EQ(FreqAreaCoefs[i].b, rooms[i].b) << i;
+    }
 }

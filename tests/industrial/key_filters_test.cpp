@@ -23,7 +23,6 @@ TEST(KeyFilters, FieldsWithoutContext)
         QString drops;
     };
     const std::vector<Case> cases = {
-        {"area table", areaTableKey, Digits + u"\b\t,."_s, Others},
         {"numeric field", numericFieldKey, Digits + u"\b\t,."_s, Others},
         {"device count", deviceCountKey, Digits + u"\b\t"_s, Others + u",."_s},
     };

@@ -2,6 +2,7 @@
 #include "common/radio_group.h"
 #include "common/string_grid.h"
 #include "common/value_list_editor.h"
+#include "industrial/fire_frequency.h"
 #include "industrial/ui/design_point_dialog.h"
 #include "industrial/ui/device_list_dialog.h"
 #include "industrial/ui/exit_probability_dialog.h"
@@ -194,6 +195,77 @@ TEST_F(MainWindowTest, ComputeItemOpensTheDeviceListOnlyWhenTheUserChoosesIt)
     });
     form.RadioGroup7->setItemIndex(5);
     EXPECT_EQ(countShown, u"2"_s);
+}
+
+// Each protection group offers its items letter for letter, the compute item last, and choosing
+// that item opens the device list of the group's own system; the area table's rows and the room
+// types come in the order of their coefficients.
+TEST_F(MainWindowTest, EachGroupOpensItsOwnSystemsDeviceList)
+{
+    const QString zero = u"Принять равным \"0\""_s;
+    const QString none = u"Не учитывать в расчете"_s;
+    const QString compute = u"Произвести расчет значения, используя расчетные данные"_s;
+    const struct {
+        RadioGroup* group;
+        QString title;
+        QStringList items;
+        TDeviceList TZdanie::*list;
+    } systems[] = {
+        {form.RadioGroup7,
+         u" Вероятность эффективного срабатывания установки АПС: "_s,
+         {u"Принять равным \"0,6\" согласно табл. П7.1 пособия"_s,
+          u"Принять равным \"0,8\", если оборудование установки АПС соответствует требованиям "
+          "НД по ПБ"_s,
+          u"Принять равным \"0,8\", если оборудование установки АПС имеется, но не требуется"_s,
+          zero, none, compute},
+         &TZdanie::ApsDevices},
+        {form.RadioGroup6,
+         u" Вероятность эффективного срабатывания СОУЭ: "_s,
+         {u"Принять равным \"0,8\", если оборудование СОУЭ соответствует требованиям НД по ПБ"_s,
+          u"Принять равным \"0,8\", если оборудование СОУЭ имеется, но не требуется"_s, zero, none,
+          compute},
+         &TZdanie::SoueDevices},
+        {form.RadioGroup4,
+         u" Вероятность эффективного срабатывания АУПТ: "_s,
+         {u"Принять равным \"0,8\" для сплинкерных АУПТ согласно табл. П7.1 пособия"_s,
+          u"Принять равным \"0,9\" для остальных АУПТ согласно табл. П7.1 пособия"_s,
+          u"Принять равным \"0,9\" для АУПТ, соотвествующей требованиям НД по ПБ"_s,
+          u"Принять равным \"0,9\", если оборудование АУПТ имеется, но не требуется"_s, zero, none,
+          compute},
+         &TZdanie::AuptDevices},
+        {form.RadioGroup5,
+         u" Вероятность эффективного срабатывания СПДЗ: "_s,
+         {u"Принять равным \"0,9\" согласно табл. П7.1 пособия"_s,
+          u"Принять равным \"0,8\", если оборудование СПДЗ соответствует требованиям НД по ПБ"_s,
+          u"Принять равным \"0,8\", если оборудование СПДЗ имеется, но не требуется"_s, zero, none,
+          compute},
+         &TZdanie::SpdzDevices},
+    };
+    for (const auto& s : systems)
+        ((*Zdanie).*s.list).cell(TDeviceList::Name, 1) = s.title;
+    for (const auto& s : systems) {
+        SCOPED_TRACE(s.title.toStdString());
+        EXPECT_EQ(s.group->title(), s.title);
+        QStringList items;
+        for (int i = 0; i < s.group->count(); ++i)
+            items << s.group->button(i)->text();
+        EXPECT_EQ(items, s.items);
+        QString shown;
+        whenModal([&shown](QDialog* dialog) {
+            shown = qobject_cast<TEffectCalcForm*>(dialog)->StringGrid1->cells(0, 1);
+            dialog->reject();
+        });
+        s.group->button(s.group->count() - 1)->click();
+        EXPECT_EQ(shown, s.title);
+    }
+
+    ASSERT_EQ(form.ValueListEditor1->lastRow(), static_cast<int>(FreqLambda.size()));
+    for (int row = 1; row <= form.ValueListEditor1->lastRow(); ++row)
+        EXPECT_EQ(form.ValueListEditor1->key(row), FreqLambda.at(row - 1).kind.toString());
+    ASSERT_EQ(form.RadioGroup8->count(), static_cast<int>(FreqAreaCoefs.size()));
+    for (int item = 0; item < form.RadioGroup8->count(); ++item)
+        EXPECT_EQ(form.RadioGroup8->button(item)->text(),
+                  FreqAreaCoefs.at(item).roomType.toString());
 }
 
 TEST_F(MainWindowTest, FrequencyPanelsAndHeights)

@@ -36,20 +36,6 @@ struct ParametersCommandsTest : ::testing::Test {
 
     QString path(const QString& name) const { return dir.filePath(name); }
 
-    // Runs a toolbar command whose file dialog gets `name` typed in; returns the dialog's title.
-    QString runWithName(QAction* command, const QString& name)
-    {
-        QString title;
-        whenModal([&title, name](QDialog* dialog) {
-            title = dialog->windowTitle();
-            // Typed as a user would: the name edit, not a selection left from the last opening.
-            dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(name);
-            dialog->accept(); // virtual: the file dialog's own checks run
-        });
-        command->trigger();
-        return title;
-    }
-
     // The window's stored inputs as the file holds them, written somewhere else.
     QByteArray snapshot()
     {
@@ -65,7 +51,7 @@ struct ParametersCommandsTest : ::testing::Test {
 
 TEST_F(ParametersCommandsTest, FreshObjectSavesThe32Lines)
 {
-    EXPECT_EQ(runWithName(form.TBSave, path(u"object"_s)), u"Сохранить параметры объекта"_s);
+    EXPECT_EQ(runWithFileName(form.TBSave, path(u"object"_s)), u"Сохранить параметры объекта"_s);
     const QByteArray expected = "0\r\n0\r\n0\r\n10\r\n" + QByteArray("0\r\n").repeated(9) +
                                 "1\r\n0\r\n0\r\n2\r\n" + QByteArray("\r\n").repeated(6) +
                                 QByteArray("0\r\n").repeated(9);
@@ -100,7 +86,7 @@ TEST_F(ParametersCommandsTest, SaveAndLoadRestoreEveryStoredInput)
     Zdanie->ExitProb = 0.03L;
     Zdanie->StartEvacTime = 0.5L;
     Zdanie->FireRoomMark = true;
-    runWithName(form.TBSave, path(u"object.rri"_s));
+    runWithFileName(form.TBSave, path(u"object.rri"_s));
     const QByteArray saved = snapshot();
 
     // Another object in the window, then the file again.
@@ -108,7 +94,8 @@ TEST_F(ParametersCommandsTest, SaveAndLoadRestoreEveryStoredInput)
     form.StringGrid1->setRowCount(6);
     Zdanie->AuptDevices.Mode = 1;
     Zdanie->SpdzDevices.Count = 4;
-    EXPECT_EQ(runWithName(form.TBLoad, path(u"object.rri"_s)), u"Загрузить параметры объекта"_s);
+    EXPECT_EQ(runWithFileName(form.TBLoad, path(u"object.rri"_s)),
+              u"Загрузить параметры объекта"_s);
 
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join(u'\n').toStdString();
     EXPECT_EQ(form.statusText(), path(u"object.rri"_s));
@@ -165,7 +152,7 @@ TEST_F(ParametersCommandsTest, FailedCommandsChangeNothing)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         desktop.errors.clear();
-        runWithName(c.command, path(c.name));
+        runWithFileName(c.command, path(c.name));
         ASSERT_EQ(desktop.errors.size(), 1);
         EXPECT_TRUE(
             desktop.errors.at(0).startsWith(u"Ovrelta: Производственные объекты|"_s + c.error))

@@ -229,6 +229,21 @@ TEST(ParametersFile, LargeFileFailsAtItsFirstBadLine)
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 << 10) << "kilobytes more at the peak";
 }
 
+// A file that opens but fails while it is read says so, apart from one that does not open.
+TEST(ParametersFile, ReadFailureIsNotAnOpenFailure)
+{
+    const QString unreadable = u"/proc/self/mem"_s; // opens; reading its first page fails
+    try {
+        readParametersFile(unreadable);
+        ADD_FAILURE() << "read";
+    } catch (const EFileError& error) {
+        EXPECT_TRUE(error.message().startsWith(u"Не удалось прочитать файл «/proc/self/mem»: "_s))
+            << error.message().toStdString();
+    }
+    QTemporaryDir dir;
+    EXPECT_THROW(readParametersFile(dir.filePath(u"missing.rri"_s)), EFileError);
+}
+
 // A file longer than the program ever writes is refused at the line that runs past the limit,
 // however its lines are cut, before the window is asked to keep it.
 TEST(ParametersFile, FileLongerThanTheProgramWritesIsRefused)

@@ -16,23 +16,20 @@ namespace
 DesignPointRow point(const QString& exit, const QString& evac, const QString& block,
                      const QString& start, const QString& mark = QString())
 {
-    return {exit, evac, block, start, mark};
+    return {u"Расчетная точка"_s, exit, evac, block, start, mark};
 }
 
 // The example of the evacuation and risk calculation: production buildings, АПС 0.6, СОУЭ 0.8,
 // АУПТ not considered, СПДЗ 0, one design point with P_э.п = 0.5.
-CalcInputs exampleInputs()
+WindowInputs exampleInputs()
 {
-    CalcInputs inputs;
+    WindowInputs inputs;
     inputs.hoursPerDay = u"8"_s;
     inputs.daysPerYear = u"247"_s;
     inputs.freqMethod = 2;
     inputs.objectKind = 0;
     inputs.areaTexts = QStringList(9, u"0"_s);
-    inputs.apsItem = 0;
-    inputs.soueItem = 0;
-    inputs.auptItem = 5;
-    inputs.spdzItem = 3;
+    inputs.systemItems = {0, 0, 5, 3}; // АПС, СОУЭ, АУПТ, СПДЗ
     inputs.designPoints = {point(u"0,03"_s, u"1"_s, u"2,5"_s, u"2"_s)};
     return inputs;
 }
@@ -151,11 +148,8 @@ TEST(RiskCalculation, ExampleAndItsResultsList)
     EXPECT_EQ(ResultRows(record), expected);
 
     // All four not considered: D = 0 and no system row; the area table's example as Q.
-    CalcInputs inputs = exampleInputs();
-    inputs.apsItem = 4;
-    inputs.soueItem = 3;
-    inputs.auptItem = 5;
-    inputs.spdzItem = 4;
+    WindowInputs inputs = exampleInputs();
+    inputs.systemItems = {4, 3, 5, 4};
     inputs.freqMethod = 0;
     inputs.areaTexts[2] = u"500"_s;
     inputs.areaTexts[3] = u"12.5"_s;
@@ -168,7 +162,7 @@ TEST(RiskCalculation, ExampleAndItsResultsList)
 
     // No item chosen: the values from before are used again.
     inputs.freqMethod = -1;
-    inputs.apsItem = -1;
+    inputs.systemItems[0] = -1; // АПС
     record.EffAps = 0.5L;
     CalculateRisk(record, inputs);
     expectNear(record.FireFreq, 0.045075);
@@ -189,7 +183,7 @@ TEST(RiskCalculation, FailureEndsTheCalculationAtItsStep)
         &TZdanie::RouteEvacProb, &TZdanie::EffProtection, &TZdanie::EvacProb,
         &TZdanie::HarmProb,      &TZdanie::PotentialRisk, &TZdanie::IndividualRisk,
     };
-    using In = CalcInputs&;
+    using In = WindowInputs&;
     using Record = TZdanie&;
     struct Case {
         int method;
@@ -216,7 +210,7 @@ TEST(RiskCalculation, FailureEndsTheCalculationAtItsStep)
         // An infinite product times 0 is no number.
         {2,
          [](In in, Record record) {
-             in.soueItem = 4;
+             in.systemItems[1] = 4; // СОУЭ computed
              record.SoueDevices.Count = 3;
              record.SoueDevices.cell(TDeviceList::Probability, 1) = u"1e3000"_s;
              record.SoueDevices.cell(TDeviceList::Probability, 2) = u"1e3000"_s;
@@ -240,7 +234,7 @@ TEST(RiskCalculation, FailureEndsTheCalculationAtItsStep)
             record.*field = 7.0L;
         record.ExitProb = record.FreqCoefA = 7.0L;
         record.Areas = old;
-        CalcInputs inputs = exampleInputs();
+        WindowInputs inputs = exampleInputs();
         inputs.freqMethod = c.method;
         c.setUp(inputs, record);
 
@@ -258,7 +252,7 @@ TEST(RiskCalculation, FailingDesignPointLeavesTheRowsBefore)
     ScopedDecimalSeparator comma(u',');
     TZdanie record;
     record.FireRoomMark = true;
-    CalcInputs inputs = exampleInputs();
+    WindowInputs inputs = exampleInputs();
     inputs.designPoints.push_back(point(u"abc"_s, u"0"_s, u"9"_s, u"0"_s, u"*"_s));
     EXPECT_EQ(failureOf([&] { CalculateRisk(record, inputs); }),
               u"'abc' is not a valid floating point value"_s);
@@ -299,7 +293,7 @@ TEST(RiskCalculation, PresenceWithinTheYear)
         SCOPED_TRACE((c.hours + u' ' + c.days).toStdString());
         TZdanie record;
         record.PresenceProb = record.IndividualRisk = 7.0L;
-        CalcInputs inputs = exampleInputs();
+        WindowInputs inputs = exampleInputs();
         inputs.hoursPerDay = c.hours;
         inputs.daysPerYear = c.days;
         try {

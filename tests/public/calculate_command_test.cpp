@@ -74,7 +74,7 @@ TEST_F(CalculateCommandTest, ANumberThatIsNoneStopsBeforeTheRequest)
     EXPECT_EQ(Zdanie->Par[ParSlot::Tne], 6.0L);
     EXPECT_EQ(Zdanie->Par[ParSlot::Tbl], 0.0L);
     EXPECT_EQ(Zdanie->Par[ParSlot::Tsk], 0.0L);
-    EXPECT_EQ(Form4, nullptr) << "the result window was made, so a request was on its way";
+    EXPECT_EQ(form.Form4, nullptr) << "the result window was made, so a request was on its way";
 }
 
 TEST_F(CalculateCommandTest, TheErrorNamesTheFieldAndAShownFieldGetsTheFocus)
@@ -121,5 +121,5 @@ TEST_F(CalculateCommandTest, TheErrorNamesTheFieldAndAShownFieldGetsTheFocus)
             EXPECT_EQ(form.focusWidget() == c.edit, c.shown);
         }
     }
-    EXPECT_EQ(Form4, nullptr);
+    EXPECT_EQ(form.Form4, nullptr);
 }

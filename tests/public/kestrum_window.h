@@ -13,14 +13,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-// Kestrum as start-up makes it: the main window, then the two table dialogs, which read their
-// tables from a folder of the test's own. The desktop's boxes are recorded.
-struct KestrumWindow : ::testing::Test {
+// The two table files in a folder of the test's own; the desktop's boxes are recorded.
+struct KestrumTables : ::testing::Test {
     DesktopRecorder desktop;
     QTemporaryDir dir;
-    TMainForm form;
-    TODlg1* dlg1 = nullptr;
-    TODlg2* dlg2 = nullptr;
 
     // "Частота" table: 2 columns × 3 rows; "Время" table: 3 columns × 3 rows, the last row empty.
     static QByteArray frequencyTable()
@@ -38,20 +34,32 @@ struct KestrumWindow : ::testing::Test {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(toCp1251(QString::fromUtf8(utf8)));
     }
+    void writeTables()
+    {
+        writeTable(QStringLiteral("table2.rrt"), frequencyTable());
+        writeTable(QStringLiteral("table1.rrt"), startTable());
+    }
+
+    QString tableFolder() const { return dir.path() + QLatin1Char('/'); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+// Kestrum as start-up makes it: the main window, then the two table dialogs, which read their
+// tables from the test's folder.
+struct KestrumWindow : KestrumTables {
+    TMainForm form;
+    TODlg1* dlg1 = nullptr;
+    TODlg2* dlg2 = nullptr;
 
     // Writes the tables (unless told not to) and makes the dialogs as start-up does.
     void start(bool withTables = true)
     {
         setApplicationTitle(publicAppTitle());
-        if (withTables) {
-            writeTable(QStringLiteral("table2.rrt"), frequencyTable());
-            writeTable(QStringLiteral("table1.rrt"), startTable());
-        }
-        const QString folder = dir.path() + QLatin1Char('/');
-        dlg1 = new TODlg1(&form, folder);
-        dlg2 = new TODlg2(&form, folder);
+        if (withTables)
+            writeTables();
+        form.createTableDialogs(tableFolder());
+        dlg1 = form.ODlg1;
+        dlg2 = form.ODlg2;
         showActive(form);
     }
-
-    QString path(const QString& name) const { return dir.filePath(name); }
 };

@@ -411,9 +411,8 @@ TEST(KestrumWorkArea, WindowsFitTheScreenLessItsPanelsByTheirFrames)
             return platform::ScreenAreas{c.screen, c.available};
         };
         TMainForm form;
-        auto* dlg1 = new TODlg1(&form, tables.path() + u'/');
-        auto* dlg2 = new TODlg2(&form, tables.path() + u'/');
-        const std::array<QWidget*, 3> windows{&form, dlg1, dlg2};
+        form.createTableDialogs(tables.path() + u'/');
+        const std::array<QWidget*, 3> windows{&form, form.ODlg1, form.ODlg2};
         // Before the platform frames them, the frames are the client areas.
         const std::array<QRect, 3> unframed = c.expected(QMargins());
         for (std::size_t i = 0; i < windows.size(); ++i)

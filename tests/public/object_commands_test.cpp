@@ -22,20 +22,7 @@ namespace
 struct ObjectCommandsTest : KestrumWindow {
     void SetUp() override { start(); }
 
-    // Runs a toolbar command whose file dialog gets `name` typed in; returns the dialog's title.
-    QString runWithName(QAction* command, const QString& name)
-    {
-        QString title;
-        whenModal([&title, name](QDialog* dialog) {
-            title = dialog->windowTitle();
-            dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(name);
-            dialog->accept(); // virtual: the file dialog's own checks run
-        });
-        command->trigger();
-        return title;
-    }
-
-    void load(const QString& name) { runWithName(form.TBLoad, path(name)); }
+    void load(const QString& name) { runWithFileName(form.TBLoad, path(name)); }
 
     // Writes an object as a file of `size` bytes.
     void writeObject(const QString& name, const StoredObject& object, int size = 280)
@@ -86,7 +73,7 @@ struct ObjectCommandsTest : KestrumWindow {
 
 TEST_F(ObjectCommandsTest, FreshStartSavesThe280BytesOfTheFormat)
 {
-    EXPECT_EQ(runWithName(form.TBSave, path(u"object"_s)), u"Сохранить параметры объекта"_s);
+    EXPECT_EQ(runWithFileName(form.TBSave, path(u"object"_s)), u"Сохранить параметры объекта"_s);
     const QByteArray zero(10, '\0');
     const QByteArray one = QByteArray::fromHex("0000000000000080FF3F");
     const QByteArray p09 = QByteArray::fromHex("66666666666666E6FE3F");
@@ -104,7 +91,7 @@ TEST_F(ObjectCommandsTest, ALongPathShowsItsBeginningAndItsFileName)
     ASSERT_TRUE(QDir().mkpath(dir.path() + folder + folder));
     const QString saved = dir.path() + folder + folder + u"/школа.rro"_s;
     const QSize before = form.frameGeometry().size();
-    runWithName(form.TBSave, saved);
+    runWithFileName(form.TBSave, saved);
     EXPECT_EQ(form.statusText(), u"Параметры сохранены в: "_s + saved);
 
     const PathLabel* panel = form.StatusBar1Panel;
@@ -141,7 +128,7 @@ TEST_F(ObjectCommandsTest, SaveAndLoadRestoreEveryGroupBoxAndEdit)
     dlg2->LabeledEdit1->setText(u"40"_s);
     Zdanie->ReservedInt = 9;
     Zdanie->Par[3] = 7.0L;
-    runWithName(form.TBSave, path(u"object.rro"_s));
+    runWithFileName(form.TBSave, path(u"object.rro"_s));
     QStringList expected = state();
 
     form.TBNew->trigger();
@@ -291,7 +278,7 @@ TEST_F(ObjectCommandsTest, FailedSavesSayWhyAndKeepTheOldFiles)
     writeFile(path(u"parent"_s), "a regular file");
     form.setStatusText(u"before"_s);
     const QString target = path(u"parent/object.rro"_s);
-    runWithName(form.TBSave, target);
+    runWithFileName(form.TBSave, target);
     ASSERT_EQ(desktop.errors.size(), 1);
     EXPECT_TRUE(desktop.errors.at(0).startsWith(u"Ovrelta|Не удалось сохранить файл «"_s + target +
                                                 u"»: "_s))
@@ -303,7 +290,7 @@ TEST_F(ObjectCommandsTest, FailedSavesSayWhyAndKeepTheOldFiles)
     writeFile(path(u"kept.rro"_s), "old contents");
     desktop.errors.clear();
     form.LabeledEdit4->setText(u","_s);
-    runWithName(form.TBSave, path(u"kept.rro"_s));
+    runWithFileName(form.TBSave, path(u"kept.rro"_s));
     EXPECT_EQ(desktop.errors, QStringList({u"Ovrelta|Поле «Расчетное время эвакуации людей, мин»\n"
                                            u"',' is not a valid floating point value"_s}));
     EXPECT_EQ(fileContents(path(u"kept.rro"_s)), QByteArray("old contents"));

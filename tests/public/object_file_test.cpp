@@ -275,3 +275,15 @@ TEST(ObjectFile, FilesWrittenWholeOrNotAtAllAndReadOnly)
     EXPECT_TRUE(QFileInfo(dir.filePath(u"folder.rro"_s)).isDir());
     EXPECT_THROW(readObjectFile(dir.filePath(u"missing.rro"_s)), EFileError);
 }
+
+// A file that opens but fails while it is read says so, apart from one that does not open.
+TEST(ObjectFile, ReadFailureIsNotAnOpenFailure)
+{
+    try {
+        readObjectFile(u"/proc/self/mem"_s); // opens; reading its first page fails
+        ADD_FAILURE() << "read";
+    } catch (const EFileError& error) {
+        EXPECT_TRUE(error.message().startsWith(u"Не удалось прочитать файл «/proc/self/mem»: "_s))
+            << error.message().toStdString();
+    }
+}

@@ -1,4 +1,5 @@
 #include "common/labeled_edit.h"
+#include "public/calculation_request.h"
 #include "public/service_location.h"
 #include "public/ui/main_window.h"
 #include "public/ui/result_window.h"
@@ -125,9 +126,9 @@ struct ResultWindowTest : ::testing::Test {
             const bool answered = QTest::qWaitFor(
                 [&] {
                     const bool early = service.answered < n;
-                    shown = pageText(Form4->WebBrowser1->page());
+                    shown = pageText(form.Form4->WebBrowser1->page());
                     if (beforeAnswer) {
-                        const QImage frame = Form4->WebBrowser1->grab().toImage();
+                        const QImage frame = form.Form4->WebBrowser1->grab().toImage();
                         if (early && service.answered < n)
                             beforeAnswer(shown, frame);
                     }
@@ -150,23 +151,23 @@ const QString FreshQuery =
 
 TEST_F(ResultWindowTest, EachCalculationAsksTheServiceOnceAndShowsItsAnswer)
 {
-    EXPECT_EQ(Form4, nullptr) << "made before the first calculation";
+    EXPECT_EQ(form.Form4, nullptr) << "made before the first calculation";
 
     EXPECT_EQ(calculate(1), u"Ответ 1"_s);
-    ASSERT_NE(Form4, nullptr);
-    EXPECT_EQ(Form4->windowTitle(), u"Результат расчета"_s);
-    EXPECT_EQ(Form4->windowType(), Qt::Tool);
-    EXPECT_EQ(Form4->size(), QSize(513, 294));
-    EXPECT_EQ(Form4->minimumSize(), Form4->maximumSize());
-    EXPECT_EQ(Form4->WebBrowser1->geometry(), Form4->rect());
-    EXPECT_LE((Form4->geometry().center() - form.geometry().center()).manhattanLength(), 2);
-    EXPECT_FALSE(Form4->isVisible());
+    ASSERT_NE(form.Form4, nullptr);
+    EXPECT_EQ(form.Form4->windowTitle(), u"Результат расчета"_s);
+    EXPECT_EQ(form.Form4->windowType(), Qt::Tool);
+    EXPECT_EQ(form.Form4->size(), QSize(513, 294));
+    EXPECT_EQ(form.Form4->minimumSize(), form.Form4->maximumSize());
+    EXPECT_EQ(form.Form4->WebBrowser1->geometry(), form.Form4->rect());
+    EXPECT_LE((form.Form4->geometry().center() - form.geometry().center()).manhattanLength(), 2);
+    EXPECT_FALSE(form.Form4->isVisible());
 
     // Unchanged inputs: the same address again, answered anew rather than from a cache.
     EXPECT_EQ(calculate(2), u"Ответ 2"_s);
     QTest::qWait(300); // anything the page asks for after it has loaded
     EXPECT_EQ(service.requests, (QStringList{FreshQuery, FreshQuery}));
-    EXPECT_EQ(Form4->WebBrowser1->LocationURL(), service.location() + FreshQuery.mid(4));
+    EXPECT_EQ(form.Form4->WebBrowser1->LocationURL(), service.location() + FreshQuery.mid(4));
 }
 
 // While the service thinks, the result window shows nothing of the previous answer: neither in the
@@ -194,4 +195,32 @@ TEST_F(ResultWindowTest, ANewCalculationShowsNothingOfThePreviousAnswerUntilItsO
     QString secondQuery = FreshQuery;
     secondQuery.replace(u"&Ns=1&"_s, u"&Ns=2&"_s);
     EXPECT_EQ(service.requests, (QStringList{FreshQuery, secondQuery}));
+}
+
+// The result window needs no main window: made over any window, it is centred over that one and
+// shows the page its browser is sent to.
+TEST(ResultWindowAlone, ShowsOverItsParentThePageItsBrowserIsSentTo)
+{
+    LoopbackService service;
+    QWidget owner;
+    owner.setGeometry(100, 100, 400, 300);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    TForm4 window(&owner);
+    loadCalculationPage(*window.WebBrowser1, service.location() + u"/Xeb/Xeb_our_fn.php?Qp=1"_s);
+    QString shown;
+    whenModal([&](QDialog* dialog) {
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                shown = pageText(window.WebBrowser1->page());
+                return shown == u"Ответ 1"_s;
+            },
+            20000))
+            << "the page shows: " << shown.toStdString();
+        EXPECT_LE((window.geometry().center() - owner.geometry().center()).manhattanLength(), 2);
+        dialog->reject();
+    });
+    window.exec();
+    EXPECT_EQ(shown, u"Ответ 1"_s);
+    EXPECT_EQ(service.requests, QStringList{u"GET /Xeb/Xeb_our_fn.php?Qp=1"_s});
 }

@@ -10,11 +10,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace
 {
+
+void clickCell(TableDialog& dialog, int col, int row)
+{
+    TableGrid* grid = dialog.StringGrid1;
+    const QRect cell = grid->visualRect(grid->model()->index(row, col));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
 
 struct TableDialogsTest : KestrumWindow {
     void SetUp() override { start(); }
@@ -53,17 +61,33 @@ struct TableDialogsTest : KestrumWindow {
         EXPECT_TRUE(reported.isEmpty() || reported == QStringList{drawn}) << drawn.toStdString();
         return drawn;
     }
-
-    static void clickCell(TableDialog& dialog, int col, int row)
-    {
-        TableGrid* grid = dialog.StringGrid1;
-        const QRect cell = grid->visualRect(grid->model()->index(row, col));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    }
 };
 
 struct NoTablesTest : KestrumWindow {
     void SetUp() override { start(false); }
+};
+
+// A dialog made alone, over a window that is no main window, with no building record: it reaches
+// only what it was handed.
+struct DialogAloneTest : KestrumTables {
+    ScopedDecimalSeparator comma{u','};
+    QWidget owner;
+
+    void SetUp() override
+    {
+        setApplicationTitle(publicAppTitle());
+        writeTables();
+        ASSERT_EQ(MainForm, nullptr);
+        Zdanie.reset();
+    }
+
+    // Shows the dialog modally, as its button would, and acts while it is shown; act must close
+    // it. Returns the dialog's result.
+    static int run(QDialog& dialog, const std::function<void()>& act)
+    {
+        whenModal([act](QDialog*) { act(); });
+        return dialog.exec();
+    }
 };
 
 } // namespace
@@ -136,7 +160,8 @@ TEST_F(TableDialogsTest, StartTimeFromTheAreaOfTheRoomOfFireOrigin)
                           {u"250"_s, 250.0L, u"0,125"_s},
                           {u"0"_s, 1.0L, u"0,084"_s},
                           {QString(), 1.0L, u"0,084"_s},
-                          {u"2.5"_s, 1.0L, u"0,084"_s}}; // pasted: the locale's separator only
+                          {u"2.5"_s, 1.0L, u"0,084"_s},  // pasted: the locale's separator only
+                          {u"-50"_s, 1.0L, u"0,084"_s}}; // pasted: no area, as no object file holds
     for (const Case& c : cases) {
         open(form.BitBtn2, [&c, &dialog = *dlg2] {
             if (c.text != u"1"_s)
@@ -234,4 +259,74 @@ TEST_F(NoTablesTest, MissingTableFilesAreReportedAndStartUpGoesOn)
     whenModal([](QDialog* dialog) { static_cast<TableDialog*>(dialog)->OKBtn->click(); });
     form.BitBtn1->click();
     EXPECT_EQ(form.QpEdit->text(), QString());
+}
+
+TEST_F(DialogAloneTest, FrequencyDialogFillsTheEditItWasHanded)
+{
+    QLineEdit qp(u"0"_s);
+    TODlg1 dialog({&qp}, &owner, tableFolder());
+    EXPECT_TRUE(desktop.errors.isEmpty());
+    EXPECT_EQ(dialog.parentWidget(), &owner);
+
+    EXPECT_EQ(run(dialog, [&] { dialog.OKBtn->click(); }), QDialog::Accepted);
+    EXPECT_EQ(qp.text(), u"0,0116"_s); // nothing selected: the first data cell
+    run(dialog, [&] {
+        clickCell(dialog, 1, 2);
+        dialog.CancelBtn->click();
+    });
+    EXPECT_EQ(qp.text(), u"0,0116"_s);
+    run(dialog, [&] { dialog.OKBtn->click(); });
+    EXPECT_EQ(qp.text(), u"0,0203"_s);
+}
+
+TEST_F(DialogAloneTest, StartTimeDialogFillsTheEditAndStoresTheAreaThroughWhatItWasHanded)
+{
+    QLineEdit start(u"0"_s);
+    std::vector<long double> stored;
+    TODlg2 dialog({&start, [&stored](long double area) { stored.push_back(area); }}, &owner,
+                  tableFolder());
+    EXPECT_TRUE(desktop.errors.isEmpty());
+
+    struct Step {
+        const char* name;
+        std::function<void()> act; // closes the dialog
+        QString shown;
+        std::vector<long double> stored;
+    };
+    const Step steps[] = {
+        {"nothing selected: the time for area 1",
+         [&] { dialog.OKBtn->click(); },
+         u"0,084"_s,
+         {1.0L}},
+        {"the room of fire origin, 250 m²",
+         [&] {
+             dialog.CB->setChecked(true);
+             dialog.LabeledEdit1->setText(u"250"_s);
+             dialog.OKBtn->click();
+         },
+         u"0,125"_s,
+         {1.0L, 250.0L}},
+        {"cancelled: nothing written, nothing stored",
+         [&] {
+             dialog.LabeledEdit1->setText(u"40"_s);
+             dialog.CancelBtn->click();
+         },
+         u"0,125"_s,
+         {1.0L, 250.0L}},
+        {"a cell: its text, and the area back at 1",
+         [&] {
+             dialog.CB->click();
+             clickCell(dialog, 2, 1);
+             dialog.OKBtn->click();
+         },
+         u"6,0"_s,
+         {1.0L, 250.0L, 1.0L}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        run(dialog, step.act);
+        EXPECT_EQ(start.text(), step.shown);
+        EXPECT_EQ(stored, step.stored);
+    }
+    EXPECT_FALSE(Zdanie) << "the dialog made a record of its own";
 }

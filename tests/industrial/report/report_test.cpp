@@ -1,10 +1,10 @@
 #include "common/errors.h"
-#include "industrial/report.h"
-#include "industrial/report_file.h"
+#include "industrial/report/report.h"
+#include "industrial/report/report_file.h"
+#include "industrial/report/rtf_blocks.h"
+#include "industrial/report/rtf_text.h"
 #include "industrial/risk_calculation.h"
-#include "industrial/rtf_blocks.h"
-#include "industrial/rtf_text.h"
-#include "support/report_case.h"
+#include "report_case.h"
 #include "support/test_support.h"
 
 #include <QDir>
@@ -138,9 +138,7 @@ TEST(Report, ProtectionSystems)
          {u"АУПТ"_s, tables}},
         {"none considered",
          [](ReportCase& r) {
-             r.in.apsItem = 4;
-             r.in.soueItem = 3;
-             r.in.spdzItem = 4;
+             r.in.systemItems = {4, 3, 5, 4};
          },
          {u"EQ k = 0}"_s, u"{\\pard\\qj\\fs24\\f1 \t}{\\lang1"_s, u"EQ D = 0}"_s},
          {u"Эффективность работы"_s, tables}},
@@ -150,7 +148,7 @@ TEST(Report, ProtectionSystems)
          {u"согласно расчетам"_s, tables}},
         {"two computed, numbered in order",
          [](ReportCase& r) {
-             r.in.apsItem = 3;
+             r.in.systemItems[0] = 3; // АПС at 0
              r.computed(ProtectionSystem::Soue, {u"0,9"_s});
              r.computed(ProtectionSystem::Spdz, {u"0,95"_s, u"0,97"_s});
          },
@@ -212,8 +210,8 @@ TEST(Report, DesignPointsAndFootnote)
     const std::vector<Case> cases = {
         {"exactly 0.8·t_бл, then over it, then empty",
          [](ReportCase& r) {
-             r.in.designPoints = {{u"0,03"_s, u"1"_s, u"2,5"_s, u"1"_s, QString()},
-                                  {u"0,03"_s, u"1.5"_s, u"2,5"_s, u"1"_s, u" *"_s},
+             r.in.designPoints = {{QString(), u"0,03"_s, u"1"_s, u"2,5"_s, u"1"_s, QString()},
+                                  {QString(), u"0,03"_s, u"1.5"_s, u"2,5"_s, u"1"_s, u" *"_s},
                                   {}};
          },
          {u"Точка 1\\cell 1\\cell 2,5\\cell 1\\cell Выполнено\\cell\\p}\\trowd{"_s,
@@ -221,7 +219,7 @@ TEST(Report, DesignPointsAndFootnote)
           u"Точка 3\\cell \\cell \\cell \\cell Выполнено\\cell\\p}\\trowd{"_s},
          {footnote}},
         {"a fire room",
-         [](ReportCase& r) { r.in.designPoints[0][4] = u"*"_s; },
+         [](ReportCase& r) { r.in.designPoints[0][5] = u"*"_s; },
          {u"\\cell 2*\\cell Не выполнено"_s,
           u"\\row}\\par"_s + u"{\\pard\\qj\\fs24\\f1 "_s + footnote}},
     };
@@ -256,18 +254,19 @@ TEST(Report, WrittenWholeOrNotAtAll)
 
     // A text that is no number is placed in the main window's cell it was read from.
     const struct {
-        std::function<void(TZdanie&, ReportWindow&)> spoil;
+        std::function<void(TZdanie&, WindowInputs&)> spoil;
         QString control;
         int column, row;
     } spoiled[] = {
-        {[](TZdanie&, ReportWindow& w) { w.designPoints[0][3] = u"abc"_s; }, u"StringGrid1"_s, 3,
+        {[](TZdanie&, WindowInputs& w) { w.designPoints[0][3] = u"abc"_s; }, u"StringGrid1"_s, 3,
          1},
-        {[](TZdanie&, ReportWindow& w) {
-             w.areaRows = {{u"Здание 1"_s, u"1000"_s}, {u"Здание 2"_s, u"1 000"_s}};
+        {[](TZdanie&, WindowInputs& w) {
+             w.areaKinds = {u"Здание 1"_s, u"Здание 2"_s};
+             w.areaTexts = {u"1000"_s, u"1 000"_s};
          },
          u"ValueListEditor1"_s, 1, 2},
         // The joined areas, cut to 255 characters, may end in a cut number.
-        {[](TZdanie& record, ReportWindow&) { record.Areas = u"1000;0;1e;"_s; },
+        {[](TZdanie& record, WindowInputs&) { record.Areas = u"1000;0;1e;"_s; },
          u"ValueListEditor1"_s, 1, 3},
     };
     for (const auto& c : spoiled) {
@@ -275,7 +274,7 @@ TEST(Report, WrittenWholeOrNotAtAll)
         ReportCase bad;
         bad.areas({u"1000"_s});
         bad.text();
-        ReportWindow w = bad.window();
+        WindowInputs w = bad.window();
         c.spoil(bad.record, w);
         try {
             BuildReport(bad.record, w);

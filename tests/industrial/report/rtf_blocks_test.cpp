@@ -1,4 +1,4 @@
-#include "industrial/rtf_blocks.h"
+#include "industrial/report/rtf_blocks.h"
 #include "support/test_support.h"
 
 #include <QRegularExpression>

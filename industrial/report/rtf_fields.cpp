@@ -1,4 +1,4 @@
-#include "industrial/rtf_fields.h"
+#include "industrial/report/rtf_fields.h"
 
 #include <QStringView>
 #include <array>

@@ -1,13 +1,13 @@
-#include "industrial/report.h"
+#include "industrial/report/report.h"
 
 #include "industrial/formatters.h"
-#include "industrial/formula_pictures.h"
-#include "industrial/report_file.h"
-#include "industrial/report_pieces.h"
-#include "industrial/report_sections.h"
-#include "industrial/rtf_blocks.h"
-#include "industrial/rtf_fields.h"
-#include "industrial/rtf_text.h"
+#include "industrial/report/formula_pictures.h"
+#include "industrial/report/report_file.h"
+#include "industrial/report/report_pieces.h"
+#include "industrial/report/report_sections.h"
+#include "industrial/report/rtf_blocks.h"
+#include "industrial/report/rtf_fields.h"
+#include "industrial/report/rtf_text.h"
 
 #include <QStringList>
 
@@ -57,7 +57,7 @@ QString definitions()
 QString protectionFormulas(const TZdanie& record)
 {
     int considered = 0;
-    for (const ReportSystem& s : ReportSystems())
+    for (const ProtectionGroup& s : ProtectionGroups)
         considered += record.*s.effectiveness >= 0.0L ? 1 : 0;
     return FormulaHarmProb() + Para(u", \\par"_s, u"qc"_s) +
            par(u"где D - вероятность эффективной работы технических решений противопожарной "
@@ -93,13 +93,13 @@ QString protectionSystems(const TZdanie& record)
 {
     QString text = Para(Tab + equipmentSentence(record), u"qj"_s);
     QStringList factors;
-    for (const ReportSystem& s : ReportSystems()) {
+    for (const ProtectionGroup& s : ProtectionGroups) {
         const long double d = record.*s.effectiveness;
         if (d < 0.0L)
             continue;
         const QString ending =
             CountsAsComputed(s.system, d) ? u"- согласно расчетам, приведенным ниже."_s : u". "_s;
-        text += Para(u" Эффективность работы установки "_s + s.name + u" равна "_s +
+        text += Para(u" Эффективность работы установки "_s + s.name.toString() + u" равна "_s +
                          FormatReportNumberInText(d) + ending,
                      u"qj"_s);
         factors << u"(1-"_s + FormatReportNumber(d) + u')';
@@ -173,7 +173,7 @@ QString risks(const TZdanie& record)
 
 } // namespace
 
-QString ReportText(const TZdanie& record, const ReportWindow& window)
+QString ReportText(const TZdanie& record, const WindowInputs& window)
 {
     // Built in the order the reader sees it, so that the first unreadable number is the one named.
     QString body = RtfHeader() + introduction();
@@ -186,7 +186,7 @@ QString ReportText(const TZdanie& record, const ReportWindow& window)
     return AddEqFieldResults(body);
 }
 
-void BuildReport(const TZdanie& record, const ReportWindow& window)
+void BuildReport(const TZdanie& record, const WindowInputs& window)
 {
     SaveAndOpenReport(ReportText(record, window));
 }

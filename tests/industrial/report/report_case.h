@@ -1,7 +1,7 @@
 #pragma once
 
 #include "industrial/protection_effect.h"
-#include "industrial/report.h"
+#include "industrial/report/report.h"
 #include "industrial/risk_calculation.h"
 
 #include "support/test_support.h"
@@ -16,17 +16,15 @@ using namespace Qt::Literals::StringLiterals;
 struct ReportCase {
     ScopedDecimalSeparator comma{u','};
     TZdanie record;
-    CalcInputs in = [] {
-        CalcInputs in;
+    WindowInputs in = [] {
+        WindowInputs in;
         in.hoursPerDay = u"8"_s;
         in.daysPerYear = u"247"_s;
         in.freqMethod = 2;
-        in.auptItem = 5;
-        in.spdzItem = 3;
-        in.designPoints = {{u"0,03"_s, u"1"_s, u"2,5"_s, u"2"_s, QString()}};
+        in.systemItems = {0, 0, 5, 3}; // АПС, СОУЭ, АУПТ, СПДЗ
+        in.designPoints = {{QString(), u"0,03"_s, u"1"_s, u"2,5"_s, u"2"_s, QString()}};
         return in;
     }();
-    QString roomType = u"Размещение электротехнического оборудования"_s;
 
     void areas(const QStringList& texts)
     {
@@ -41,11 +39,8 @@ struct ReportCase {
         static const std::array<TDeviceList TZdanie::*, 4> lists = {
             &TZdanie::ApsDevices, &TZdanie::SoueDevices, &TZdanie::AuptDevices,
             &TZdanie::SpdzDevices};
-        static const std::array<int CalcInputs::*, 4> items = {
-            &CalcInputs::apsItem, &CalcInputs::soueItem, &CalcInputs::auptItem,
-            &CalcInputs::spdzItem};
         const auto i = static_cast<size_t>(system);
-        in.*items[i] = ComputeItem(system);
+        in.systemItems.at(i) = ComputeItem(system);
         TDeviceList& list = record.*lists[i];
         list.Count = static_cast<std::uint8_t>(probabilities.size());
         list.Mode = mode;
@@ -56,16 +51,15 @@ struct ReportCase {
         }
     }
 
-    ReportWindow window() const
+    // The inputs as the window shows them: building kinds "Здание 1", ... and points "Точка 1", ...
+    WindowInputs window() const
     {
-        ReportWindow w;
-        w.roomType = roomType;
+        WindowInputs w = in;
         for (int i = 0; i < in.areaTexts.size(); ++i)
-            w.areaRows.emplace_back(u"Здание "_s + QString::number(i + 1), in.areaTexts.at(i));
+            w.areaKinds << u"Здание "_s + QString::number(i + 1);
         int n = 0;
-        for (const DesignPointRow& row : in.designPoints)
-            w.designPoints.push_back(
-                {u"Точка "_s + QString::number(++n), row[0], row[1], row[2], row[3], row[4]});
+        for (DesignPointRow& row : w.designPoints)
+            row[0] = u"Точка "_s + QString::number(++n);
         return w;
     }
 

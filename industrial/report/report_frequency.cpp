@@ -3,9 +3,9 @@
 #include "industrial/control_places.h"
 #include "industrial/fire_frequency.h"
 #include "industrial/formatters.h"
-#include "industrial/report_pieces.h"
-#include "industrial/report_sections.h"
-#include "industrial/rtf_blocks.h"
+#include "industrial/report/report_pieces.h"
+#include "industrial/report/report_sections.h"
+#include "industrial/report/rtf_blocks.h"
 
 using namespace Qt::Literals::StringLiterals;
 using namespace report;
@@ -35,7 +35,7 @@ bool countsAsArea(const QString& area, qsizetype row)
 
 QString lambda(qsizetype row)
 {
-    return FormatReportNumber(FreqLambda.at(static_cast<size_t>(row)));
+    return FormatReportNumber(FreqLambda.at(static_cast<size_t>(row)).lambda);
 }
 
 // Σ area_i·λ_i over the pieces of the joined areas, with "*" where a line is to break.
@@ -63,7 +63,7 @@ QString areaSum(const QString& areas)
     return sum;
 }
 
-QString areaTableBlock(const TZdanie& record, const ReportWindow& window)
+QString areaTableBlock(const TZdanie& record, const WindowInputs& window)
 {
     const QString sum = areaSum(record.Areas);
     const QString total = u" = "_s + FormatReportNumber(record.FireFreq);
@@ -79,18 +79,26 @@ QString areaTableBlock(const TZdanie& record, const ReportWindow& window)
         }
     }
     text += RtfEmptyPara();
-    for (size_t i = 0; i < window.areaRows.size() && hasLambda(static_cast<qsizetype>(i)); ++i) {
-        const auto& [name, area] = window.areaRows[i];
-        if (area.isEmpty() || !countsAsArea(area, static_cast<qsizetype>(i)))
+    for (qsizetype i = 0; i < window.areaTexts.size() && hasLambda(i); ++i) {
+        const QString& area = window.areaTexts.at(i);
+        if (area.isEmpty() || !countsAsArea(area, i))
             continue;
-        text += Para(Tab + u"- для объекта:"_s + Quoted(name) + u" = площадь·"_s +
-                         Eq(lambda(static_cast<qsizetype>(i))) + u" \\par"_s,
+        text += Para(Tab + u"- для объекта:"_s + Quoted(window.areaKinds.value(i)) +
+                         u" = площадь·"_s + Eq(lambda(i)) + u" \\par"_s,
                      u"qj"_s);
     }
     return text;
 }
 
-QString areaFormulaBlock(const TZdanie& record, const ReportWindow& window)
+// The room type as the main window's group shows it; none when no item is chosen.
+QString roomTypeCaption(int roomType)
+{
+    if (roomType < 0 || roomType >= static_cast<int>(FreqAreaCoefs.size()))
+        return {};
+    return FreqAreaCoefs.at(static_cast<size_t>(roomType)).roomType.toString();
+}
+
+QString areaFormulaBlock(const TZdanie& record, const WindowInputs& window)
 {
     const QString a = FormatReportNumber(record.FreqCoefA);
     const QString b = generalFloatText(record.FreqExpB);
@@ -99,7 +107,7 @@ QString areaFormulaBlock(const TZdanie& record, const ReportWindow& window)
                   u"qc\\i"_s) +
            Para(u"(согласно статистических данных, указанных в "_s + Quoted(Manual) +
                     u", частота возникновения пожара для здания (помещения) типа "_s +
-                    Quoted(window.roomType) + u"  = "_s +
+                    Quoted(roomTypeCaption(window.roomType)) + u"  = "_s +
                     Eq(a + u"· площадь \\\\s\\\\up6("_s + b + u')') + u") \\par\\par"_s,
                 u"qj"_s);
 }
@@ -116,7 +124,7 @@ QString fixedValueBlock(const TZdanie& record)
 
 } // namespace
 
-QString FrequencyBlock(const TZdanie& record, const ReportWindow& window)
+QString FrequencyBlock(const TZdanie& record, const WindowInputs& window)
 {
     // Three tests, each on its own; after any calculation exactly one holds.
     QString text;

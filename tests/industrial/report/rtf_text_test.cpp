@@ -1,5 +1,5 @@
-#include "industrial/rtf_fields.h"
-#include "industrial/rtf_text.h"
+#include "industrial/report/rtf_fields.h"
+#include "industrial/report/rtf_text.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

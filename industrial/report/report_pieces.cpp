@@ -1,7 +1,7 @@
-#include "industrial/report_pieces.h"
+#include "industrial/report/report_pieces.h"
 
-#include "industrial/rtf_blocks.h"
-#include "industrial/rtf_fields.h"
+#include "industrial/report/rtf_blocks.h"
+#include "industrial/report/rtf_fields.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "industrial/rtf_text.h"
+#include "industrial/report/rtf_text.h"
 
 #include "common/cp1251.h"
 

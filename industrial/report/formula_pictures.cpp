@@ -1,4 +1,4 @@
-#include "industrial/formula_pictures.h"
+#include "industrial/report/formula_pictures.h"
 
 #include <QCryptographicHash>
 #include <QFile>

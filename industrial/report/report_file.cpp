@@ -1,9 +1,9 @@
-#include "industrial/report_file.h"
+#include "industrial/report/report_file.h"
 
 #include "common/errors.h"
 #include "common/file_write.h"
 #include "common/platform.h"
-#include "industrial/rtf_text.h"
+#include "industrial/report/rtf_text.h"
 
 #include <QFile>
 #include <QFileInfo>

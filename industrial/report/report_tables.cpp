@@ -2,11 +2,11 @@
 #include "industrial/control_places.h"
 #include "industrial/evacuation.h"
 #include "industrial/formatters.h"
-#include "industrial/formula_pictures.h"
-#include "industrial/report_pieces.h"
-#include "industrial/report_sections.h"
-#include "industrial/rtf_blocks.h"
-#include "industrial/rtf_text.h"
+#include "industrial/report/formula_pictures.h"
+#include "industrial/report/report_pieces.h"
+#include "industrial/report/report_sections.h"
+#include "industrial/report/rtf_blocks.h"
+#include "industrial/report/rtf_text.h"
 
 #include <algorithm>
 
@@ -63,27 +63,17 @@ QString formulas()
 
 } // namespace
 
-const std::array<ReportSystem, 4>& ReportSystems()
-{
-    static const std::array<ReportSystem, 4> systems = {{
-        {ProtectionSystem::Aps, u"АПС"_s, &TZdanie::EffAps, &TZdanie::ApsDevices},
-        {ProtectionSystem::Soue, u"СОУЭ"_s, &TZdanie::EffSoue, &TZdanie::SoueDevices},
-        {ProtectionSystem::Aupt, u"АУПТ"_s, &TZdanie::EffAupt, &TZdanie::AuptDevices},
-        {ProtectionSystem::Spdz, u"СПДЗ"_s, &TZdanie::EffSpdz, &TZdanie::SpdzDevices},
-    }};
-    return systems;
-}
-
 QString ReliabilitySection(const TZdanie& record)
 {
     QString tables;
     std::uint8_t k = 0;
-    for (const ReportSystem& s : ReportSystems()) {
+    for (const ProtectionGroup& s : ProtectionGroups) {
         const long double d = record.*s.effectiveness;
         if (!CountsAsComputed(s.system, d))
             continue;
         const TDeviceList& devices = record.*s.devices;
-        tables += DeviceTableSection(devices.Cells, devices.Count, devices.Mode, d, ++k, s.name);
+        tables += DeviceTableSection(devices.Cells, devices.Count, devices.Mode, d, ++k,
+                                     s.name.toString());
     }
     return tables.isEmpty() ? QString() : formulas() + tables;
 }
@@ -125,7 +115,7 @@ QString DeviceTableSection(const DeviceCells& cells, std::uint8_t count, std::ui
                        u"qc\\i\\b"_s);
 }
 
-QString DesignPointTable(const std::vector<std::array<QString, 6>>& points)
+QString DesignPointTable(const std::vector<DesignPointRow>& points)
 {
     const auto t = [](const QString& index) { return Eq(u't' + Sub(6, 18, index) + u','); };
     QString text =

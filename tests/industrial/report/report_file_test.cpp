@@ -1,7 +1,7 @@
 #include "common/command_guard.h"
 #include "common/errors.h"
-#include "industrial/report_file.h"
-#include "industrial/rtf_text.h"
+#include "industrial/report/report_file.h"
+#include "industrial/report/rtf_text.h"
 #include "support/test_support.h"
 
 #include <QDir>
