@@ -54,19 +54,22 @@ double timeCalculation(TMainForm& form)
     // Once the result window is up: wait for the page, then close the window from the event
     // loop, never from inside the browser's own signal.
     QTimer::singleShot(0, &form, [&] {
-        const auto close = [] { QTimer::singleShot(0, Form4, &QDialog::reject); };
-        QObject::connect(
-            Form4->WebBrowser1, &QWebEngineView::loadFinished, Form4, [&, close](bool ok) {
-                if (ok && elapsed < 0 && Form4->WebBrowser1->url().path().startsWith(u"/Xeb/"_s)) {
-                    elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-                    close();
-                }
-            });
-        QTimer::singleShot(30000, Form4, close);
+        TForm4* result = form.Form4;
+        const auto close = [result] { QTimer::singleShot(0, result, &QDialog::reject); };
+        QObject::connect(result->WebBrowser1, &QWebEngineView::loadFinished, result,
+                         [&, result, close](bool ok) {
+                             if (ok && elapsed < 0 &&
+                                 result->WebBrowser1->url().path().startsWith(u"/Xeb/"_s)) {
+                                 elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+                                 close();
+                             }
+                         });
+        QTimer::singleShot(30000, result, close);
     });
     timer.start();
     form.TBXItem1->trigger();
-    QObject::disconnect(Form4->WebBrowser1, &QWebEngineView::loadFinished, Form4, nullptr);
+    QObject::disconnect(form.Form4->WebBrowser1, &QWebEngineView::loadFinished, form.Form4,
+                        nullptr);
     return elapsed;
 }
 
