@@ -25,16 +25,19 @@ long double RouteEvacProbability(long double evacTime, long double blockTime,
     return evacTime < limit ? Evacuated : NotEvacuated;
 }
 
+long double designPointValue(const DesignPointRow& row, std::size_t index, int column)
+{
+    return atPlace(form1Cell(u"StringGrid1"_s, column, static_cast<int>(index) + 1),
+                   [&] { return str2r(row.at(static_cast<std::size_t>(column))); });
+}
+
 void WalkDesignPoints(TZdanie& record, const std::vector<DesignPointRow>& rows)
 {
     record.RouteEvacProb = 1.0L;
     record.FireRoomMark = false;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const DesignPointRow& row = rows[i];
-        const auto cell = [&](int column) {
-            return atPlace(form1Cell(u"StringGrid1"_s, column, static_cast<int>(i) + 1),
-                           [&] { return str2r(row.at(static_cast<std::size_t>(column))); });
-        };
+        const auto cell = [&](int column) { return designPointValue(row, i, column); };
         const long double exitProb = cell(1);
         const long double evacTime = cell(2);
         const long double blockTime = cell(3);

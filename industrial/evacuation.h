@@ -24,3 +24,7 @@ long double RouteEvacProbability(long double evacTime, long double blockTime,
 // record as the rows before it left it, and names its place, the cell of the main window's
 // StringGrid1 (row i + 1 for rows[i]).
 void WalkDesignPoints(TZdanie& record, const std::vector<DesignPointRow>& rows);
+
+// str2r of one column of design point `index` (0-based); a failure names the main window's grid
+// cell it came from.
+long double designPointValue(const DesignPointRow& row, std::size_t index, int column);

@@ -1,5 +1,3 @@
-#include "common/number_parse.h"
-#include "industrial/control_places.h"
 #include "industrial/evacuation.h"
 #include "industrial/formatters.h"
 #include "industrial/report/formula_pictures.h"
@@ -129,10 +127,7 @@ QString DesignPointTable(const std::vector<DesignPointRow>& points)
                  u"qc\\b"_s, 5, 1000);
     for (std::size_t i = 0; i < points.size(); ++i) {
         const auto& point = points[i];
-        const auto time = [&](int column) {
-            return atPlace(form1Cell(u"StringGrid1"_s, column, static_cast<int>(i) + 1),
-                           [&] { return str2r(point.at(static_cast<std::size_t>(column))); });
-        };
+        const auto time = [&](int column) { return designPointValue(point, i, column); };
         const long double evacTime = time(2);
         const long double startEvacTime = time(4);
         const long double blockTime = time(3);
