@@ -122,6 +122,17 @@ EOverflow::EOverflow() : AppError(u"Floating point overflow"_s) {}
 
 EInvalidOp::EInvalidOp() : AppError(u"Invalid floating point operation"_s) {}
 
+EOutOfRange::EOutOfRange(int least, int most)
+    : AppError(u"Значение должно лежать в пределах от "_s + QString::number(least) + u" до "_s +
+               QString::number(most))
+{
+}
+
+ENegativeValue::ENegativeValue(const QString& text)
+    : AppError(u"Значение не может быть отрицательным: "_s + shownText(text))
+{
+}
+
 EReadError::EReadError() : AppError(u"Read beyond end of file"_s) {}
 
 EFileError EFileError::cannotSave(const QString& path, const QString& reason)

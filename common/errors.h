@@ -100,6 +100,20 @@ public:
     EInvalidOp();
 };
 
+// A value outside the range it can have: "Значение должно лежать в пределах от LEAST до MOST".
+class EOutOfRange : public AppError
+{
+public:
+    EOutOfRange(int least, int most);
+};
+
+// A time, a count or a probability below zero: "Значение не может быть отрицательным: TEXT".
+class ENegativeValue : public AppError
+{
+public:
+    explicit ENegativeValue(const QString& text);
+};
+
 // "Read beyond end of file"
 class EReadError : public AppError
 {

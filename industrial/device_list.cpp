@@ -35,7 +35,7 @@ int appliedDeviceCount(const QString& countText)
         !countText.isEmpty() && std::all_of(countText.cbegin(), countText.cend(),
                                             [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (whole ? count > TDeviceList::MaxDevices : digitsOnly)
-        throw tooManyDevices();
+        throw ETooManyDevices();
     return shownDeviceCount(countText);
 }
 
@@ -46,13 +46,12 @@ int confirmedDeviceCount(const QString& countText)
     if (count < 0)
         throw EConvertError::notInteger(countText);
     if (count > TDeviceList::MaxDevices)
-        throw tooManyDevices();
+        throw ETooManyDevices();
     return count;
 }
 
-AppError tooManyDevices()
+ETooManyDevices::ETooManyDevices() : AppError(u"Число технических средств не может быть больше 20"_s)
 {
-    return AppError(u"Число технических средств не может быть больше 20"_s);
 }
 
 QString failureFreeProbability(const QString& mtbfText)

@@ -176,7 +176,7 @@ void readDevices(LineReader& in, StoredSystem& system)
     const int count = in.converted([](const QString& countText) {
         const int count = strToInt(countText);
         if (count > TDeviceList::MaxDevices)
-            throw tooManyDevices();
+            throw ETooManyDevices();
         if (count < 0)
             throw EBadParameters(u"Неверное число технических средств: "_s + quoted(countText));
         return count;

@@ -50,7 +50,7 @@ void frequencyStep(TZdanie& record, const WindowInputs& inputs)
         break;
     case 1:
         if (inputs.roomType < 0)
-            throw AppError(u"Не выбран тип помещения"_s);
+            throw ENoItemChosen(u"Не выбран тип помещения"_s);
         record.Areas = inputs.area;
         record.FireFreq = atPlace(form1Field(u"LabeledEdit2"_s), [&] {
             return checkedFinite(FreqByAreaFormula(record, inputs.roomType));
@@ -58,7 +58,7 @@ void frequencyStep(TZdanie& record, const WindowInputs& inputs)
         break;
     case 2:
         if (inputs.objectKind < 0)
-            throw AppError(u"Не выбран тип объекта"_s);
+            throw ENoItemChosen(u"Не выбран тип объекта"_s);
         record.FireFreq = checkedFinite(FreqByObjectKind(record, inputs.objectKind));
         break;
     default: // no method chosen: the values of the last calculation stay
@@ -77,12 +77,6 @@ void effectivenessStep(TZdanie& record, const WindowInputs& inputs)
 }
 
 } // namespace
-
-EOutOfRange::EOutOfRange(int least, int most)
-    : AppError(u"Значение должно лежать в пределах от "_s + QString::number(least) + u" до "_s +
-               QString::number(most))
-{
-}
 
 void CalculateRisk(TZdanie& record, const WindowInputs& inputs)
 {

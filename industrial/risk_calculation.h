@@ -4,11 +4,11 @@
 #include "industrial/building_record.h"
 #include "industrial/window_inputs.h"
 
-// A working time outside the range it can have: "Значение должно лежать в пределах от 0 до 24".
-class EOutOfRange : public AppError
+// The group of the frequency method chosen has no item chosen.
+class ENoItemChosen : public AppError
 {
 public:
-    EOutOfRange(int least, int most);
+    using AppError::AppError;
 };
 
 // Computes q, Q, the four D_k, the design point, D, P_э, Q_d, P and R, in this order, storing each

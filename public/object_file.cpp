@@ -57,7 +57,7 @@ public:
         return value;
     }
 
-    // A time, a number of people or an area.
+    // A fire frequency, a time, a number of people or an area.
     long double notNegative()
     {
         const long double v = value();
@@ -160,9 +160,11 @@ StoredObject decodeObject(const QByteArray& bytes, const QString& path)
     RecordReader in(bytes, path);
     StoredObject object;
     for (int slot = 0; slot < TZdanie::ParCount; ++slot) {
-        const bool time = slot == ParSlot::Tf || slot == ParSlot::Tr || slot == ParSlot::Tne ||
-                          slot == ParSlot::Tbl || slot == ParSlot::Tsk;
-        object.Par.at(static_cast<std::size_t>(slot)) = time ? in.notNegative() : in.value();
+        const bool notNegative = slot == ParSlot::Qp || slot == ParSlot::Tf ||
+                                 slot == ParSlot::Tr || slot == ParSlot::Tne ||
+                                 slot == ParSlot::Tbl || slot == ParSlot::Tsk;
+        object.Par.at(static_cast<std::size_t>(slot)) =
+            notNegative ? in.notNegative() : in.value();
     }
     object.NomScen = in.whole();
     for (std::int32_t& item : object.SystemItems)

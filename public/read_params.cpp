@@ -23,14 +23,14 @@ long double fieldValue(const QString& control, const QString& text)
     return atPlace(ErrorPlace::field(control), [&text] { return str2r(text); });
 }
 
-// A time or a number of people: a negative one, pasted past the key filter, would be saved into
-// an object file that no load then takes.
+// A fire frequency, a time or a number of people: a negative one, pasted past the key filter,
+// would be sent to the service, or saved into an object file that no load then takes.
 long double notNegative(const QString& control, const QString& text)
 {
     const long double value = fieldValue(control, text);
     if (value < 0.0L)
         atPlace(ErrorPlace::field(control), [&text] {
-            throw ENegativeInput(u"Значение не может быть отрицательным: "_s + text);
+            throw ENegativeValue(text);
         });
     return value;
 }
@@ -44,7 +44,7 @@ void ReadParams(const MainFormInputs& in, TZdanie& record)
     record.FClass = in.RBFClass;
     record.Par[ParSlot::Qp] = in.RadioGroup1 != 0 || in.QpEdit.isEmpty()
                                   ? QpWithoutStatistics
-                                  : fieldValue(u"QpEdit"_s, in.QpEdit);
+                                  : notNegative(u"QpEdit"_s, in.QpEdit);
     record.Par[ParSlot::Rap] = systemProbability(in.RadioGroup2, RapFixed);
     // Each field is stored before the next is read: a failure keeps the earlier ones.
     record.Par[ParSlot::Tf] = notNegative(u"LabeledEdit1"_s, in.LabeledEdit1);

@@ -33,15 +33,9 @@ struct MainFormInputs {
 // QpEdit); an object file that holds it chooses that item again when it is loaded.
 constexpr long double QpWithoutStatistics = 0.04L;
 
-// A time or a number of people below zero: "Значение не может быть отрицательным: TEXT".
-class ENegativeInput : public AppError
-{
-public:
-    using AppError::AppError;
-};
-
 // Gathers the inputs into the record, field by field in a fixed order. A text that is no number
-// throws EConvertError, a negative time or number of people ENegativeInput, each placed at the
+// throws EConvertError, a negative fire frequency, time or number of people ENegativeValue, each
+// placed at the
 // control it came from (ErrorPlace::field with the control's name); the fields gathered before it
 // keep their new values, the rest their old.
 // FileName, FireRoomAr, ReservedInt and the reserved slots are not touched.

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -122,4 +123,27 @@ TEST_F(CalculateCommandTest, TheErrorNamesTheFieldAndAShownFieldGetsTheFocus)
         }
     }
     EXPECT_EQ(form.Form4, nullptr);
+}
+
+TEST_F(CalculateCommandTest, ANegativeFireFrequencyIsNeitherSentNorSaved)
+{
+    QTemporaryDir dir;
+    const QString kept = dir.filePath(u"kept.rro"_s);
+    writeFile(kept, "old contents");
+    form.RadioGroup1->setItemIndex(0);
+    form.QpEdit->setText(u"-0.5"_s); // pasted past the key filter
+    const QString refused = u"Ovrelta|Поле «Частота возникновения пожара в здании в течении года»\n"
+                            u"Значение не может быть отрицательным: -0.5"_s;
+    form.TBXItem1->trigger();
+    runWithFileName(form.TBSave, kept);
+    EXPECT_EQ(desktop.errors, QStringList({refused, refused}));
+    EXPECT_EQ(form.Form4, nullptr) << "the result window was made, so a request was on its way";
+    EXPECT_EQ(fileContents(kept), QByteArray("old contents"));
+
+    // No fire frequency at all is the start-up value, and goes out as it is.
+    desktop.errors.clear();
+    form.QpEdit->setText(u"0"_s);
+    form.ReadParams();
+    EXPECT_TRUE(desktop.errors.isEmpty());
+    EXPECT_EQ(Zdanie->Par[ParSlot::Qp], 0.0L);
 }

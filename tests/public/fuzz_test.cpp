@@ -91,8 +91,9 @@ bool isWithinItsGroups(const StoredObject& object)
 {
     const auto finite = [](long double v) { return std::isfinite(v); };
     const auto notNegative = [](long double v) { return v >= 0.0L; };
-    const long double times[] = {object.Par[4], object.Par[7], object.Par[8], object.Par[9],
-                                 object.Par[10]};
+    // The fire frequency and the times.
+    const long double times[] = {object.Par[1], object.Par[4], object.Par[7],
+                                 object.Par[8], object.Par[9], object.Par[10]};
     return std::all_of(object.Par.begin(), object.Par.end(), finite) &&
            std::all_of(std::begin(times), std::end(times), notNegative) &&
            std::all_of(object.SystemItems.begin(), object.SystemItems.end(),

@@ -227,6 +227,9 @@ TEST_F(ObjectCommandsTest, FailedLoadsChangeNothing)
     writeObject(u"area.rro"_s, object);
     object.FireRoomAr = std::numeric_limits<long double>::quiet_NaN();
     writeObject(u"area-nan.rro"_s, object);
+    object = sample();
+    object.Par[ParSlot::Qp] = -0.5L;
+    writeObject(u"qp.rro"_s, object);
     form.setStatusText(u"before"_s);
     const QStringList before = state();
     auto file = [this](const QString& name) { return u"Ovrelta|Файл «"_s + path(name) + u'»'; };
@@ -242,6 +245,8 @@ TEST_F(ObjectCommandsTest, FailedLoadsChangeNothing)
          file(u"area.rro"_s) + u", запись 20\nЗначение не может быть отрицательным: -50"_s},
         {u"area-nan.rro"_s,
          file(u"area-nan.rro"_s) + u", запись 20\nЗапись не содержит конечного числа"_s},
+        {u"qp.rro"_s,
+         file(u"qp.rro"_s) + u", запись 2\nЗначение не может быть отрицательным: -0"_s},
         {u"missing.rro"_s,
          u"Ovrelta|Не удалось открыть файл «"_s + path(u"missing.rro"_s) + u"»: "_s},
     };
