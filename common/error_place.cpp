@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/labeled_edit.h"
+#include "common/radio_group.h"
 #include "common/string_grid.h"
 #include "common/value_list_editor.h"
 
@@ -10,7 +11,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollArea>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -71,6 +75,8 @@ QString fieldCaption(QWidget* control)
         return heading(labeled->label()->text());
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         return heading(button->text());
+    if (auto* group = qobject_cast<QGroupBox*>(control))
+        return heading(group->title());
     for (QLabel* label : control->window()->findChildren<QLabel*>())
         if (label->buddy() == control)
             return heading(label->text());
@@ -124,6 +130,8 @@ void giveFocus(QWidget* control, int viewRow, int viewCol)
     QWidget* target = control;
     if (auto* labeled = qobject_cast<LabeledEdit*>(control))
         target = labeled->edit();
+    if (auto* group = qobject_cast<RadioGroup*>(control); group && group->count() > 0)
+        target = group->button(std::max(group->itemIndex(), 0));
     if (auto* table = qobject_cast<QTableWidget*>(control);
         table && viewRow >= 0 && viewRow < table->rowCount() && viewCol >= 0 &&
         viewCol < table->columnCount())
@@ -141,20 +149,22 @@ void giveFocus(QWidget* control, int viewRow, int viewCol)
 void resolveErrorPlace(QWidget* owner, AppError& error)
 {
     const ErrorPlace& place = error.place();
-    if (!place.text.isEmpty() || place.control.isEmpty())
+    if (place.control.isEmpty())
         return;
     QWidget* control = findControl(owner, place);
     if (!control)
         return;
     int viewRow = -1;
     int viewCol = -1;
-    QString text = place.row >= 0 ? gridPlace(control, place, viewRow, viewCol) : QString();
-    if (text.isEmpty()) {
-        const QString caption = fieldCaption(control);
-        if (!caption.isEmpty())
-            text = u"Поле «"_s + caption + u'»';
+    if (place.text.isEmpty()) {
+        QString text = place.row >= 0 ? gridPlace(control, place, viewRow, viewCol) : QString();
+        if (text.isEmpty()) {
+            const QString caption = fieldCaption(control);
+            if (!caption.isEmpty())
+                text = u"Поле «"_s + caption + u'»';
+        }
+        if (!text.isEmpty())
+            error.describePlace(text);
     }
-    if (!text.isEmpty())
-        error.describePlace(text);
     giveFocus(control, viewRow, viewCol);
 }

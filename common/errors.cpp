@@ -33,6 +33,13 @@ ErrorPlace ErrorPlace::inWindow(QString windowName) const
     return place;
 }
 
+ErrorPlace ErrorPlace::describedAs(QString description) const
+{
+    ErrorPlace place = *this;
+    place.text = std::move(description);
+    return place;
+}
+
 AppError::AppError(QString reason) : m_reason(std::move(reason))
 {
     refreshWhat();

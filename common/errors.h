@@ -4,9 +4,10 @@
 #include <exception>
 #include <string>
 
-// Where the text of a failure stands. Either a place already described (a file and its line), or
-// a control of a window named by its object name and, in a grid, the cell; the command guard turns
-// a control into its caption (common/error_place.h) and gives it the focus.
+// Where the text of a failure stands. A place already described (a file and its line), or a
+// control of a window named by its object name and, in a grid, the cell, or both; the command
+// guard turns a control without a description into its caption (common/error_place.h) and gives
+// it the focus.
 struct ErrorPlace {
     QString text;
     QString control;
@@ -20,6 +21,9 @@ struct ErrorPlace {
     static ErrorPlace field(QString objectName);
     static ErrorPlace cell(QString objectName, int column, int row);
     ErrorPlace inWindow(QString windowName) const;
+    // The control with the description given: the box shows `description`, the control still
+    // gets the focus.
+    ErrorPlace describedAs(QString description) const;
     bool isEmpty() const { return text.isEmpty() && control.isEmpty(); }
 };
 

@@ -1,5 +1,6 @@
 #include "common/icons.h"
 
+#include <QAbstractButton>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -155,4 +156,10 @@ QIcon tableIcon()
         p.drawLine(QPointF(5.5, 1.5), QPointF(5.5, 14.5));
         p.drawLine(QPointF(10.5, 1.5), QPointF(10.5, 14.5));
     });
+}
+
+void setPictureHint(QAbstractButton* button, const QString& hint)
+{
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
 }

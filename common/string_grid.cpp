@@ -41,6 +41,15 @@ public:
         painter->restore();
     }
 
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override
+    {
+        const QString before = index.data(Qt::EditRole).toString();
+        QStyledItemDelegate::setModelData(editor, model, index);
+        if (index.data(Qt::EditRole).toString() != before)
+            emit m_grid->cellEdited(index.column(), index.row());
+    }
+
 private:
     StringGrid* m_grid;
 };

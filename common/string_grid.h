@@ -38,6 +38,10 @@ public:
 
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
 
+signals:
+    // The user changed the text of a cell through its editor (not emitted for setCells).
+    void cellEdited(int col, int row);
+
 protected:
     bool viewportEvent(QEvent* event) override;
 

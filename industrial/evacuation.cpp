@@ -27,8 +27,16 @@ long double RouteEvacProbability(long double evacTime, long double blockTime,
 
 long double designPointValue(const DesignPointRow& row, std::size_t index, int column)
 {
-    return atPlace(form1Cell(u"StringGrid1"_s, column, static_cast<int>(index) + 1),
-                   [&] { return str2r(row.at(static_cast<std::size_t>(column))); });
+    return atPlace(form1Cell(u"StringGrid1"_s, column, static_cast<int>(index) + 1), [&] {
+        const QString& text = row.at(static_cast<std::size_t>(column));
+        const long double value = str2r(text);
+        // A probability above 1 or a negative time would give a negative risk.
+        if (column == ExitProbColumn && !(value >= 0.0L && value <= 1.0L))
+            throw EOutOfRange(0, 1);
+        if (column != ExitProbColumn && value < 0.0L)
+            throw ENegativeValue(text);
+        return value;
+    });
 }
 
 void WalkDesignPoints(TZdanie& record, const std::vector<DesignPointRow>& rows)
@@ -38,7 +46,7 @@ void WalkDesignPoints(TZdanie& record, const std::vector<DesignPointRow>& rows)
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const DesignPointRow& row = rows[i];
         const auto cell = [&](int column) { return designPointValue(row, i, column); };
-        const long double exitProb = cell(1);
+        const long double exitProb = cell(ExitProbColumn);
         const long double evacTime = cell(2);
         const long double blockTime = cell(3);
         const long double startEvacTime = cell(4);

@@ -20,11 +20,15 @@ long double RouteEvacProbability(long double evacTime, long double blockTime,
 // Walks the design points in order and leaves in the record the lowest route probability
 // (RouteEvacProb, 1 when there is no row), the values of the row that gave it (the design point;
 // the earlier row on a tie) and whether a row is marked as a room of fire origin. Each row is
-// written into the record as it is walked: a cell that is no number (EConvertError) leaves the
-// record as the rows before it left it, and names its place, the cell of the main window's
-// StringGrid1 (row i + 1 for rows[i]).
+// written into the record as it is walked: a cell that is no number (EConvertError) or out of its
+// range (designPointValue) leaves the record as the rows before it left it, and names its place,
+// the cell of the main window's StringGrid1 (row i + 1 for rows[i]).
 void WalkDesignPoints(TZdanie& record, const std::vector<DesignPointRow>& rows);
 
-// str2r of one column of design point `index` (0-based); a failure names the main window's grid
+// The column of P_д.в; columns 2 to 4 hold the times t_р, t_бл and t_н.э.
+constexpr int ExitProbColumn = 1;
+
+// str2r of one column (1 to 4) of design point `index` (0-based): P_д.в within 0..1 (else
+// EOutOfRange), a time not negative (else ENegativeValue). A failure names the main window's grid
 // cell it came from.
 long double designPointValue(const DesignPointRow& row, std::size_t index, int column);

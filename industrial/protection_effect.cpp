@@ -2,17 +2,63 @@
 
 #include "common/errors.h"
 #include "common/number_parse.h"
+#include "industrial/control_places.h"
 
 #include <algorithm>
 #include <stdexcept>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace
 {
 
-// The reliability of the list; a probability that is no number names its row of the list named
-// `listName`, when there is one: the list is in no window while the calculation reads it.
-long double reliability(const TDeviceList& devices, std::uint8_t count, std::uint8_t mode,
-                        const QString& listName)
+long double considered(long double effectiveness)
+{
+    return effectiveness >= 0.0L ? effectiveness : 0.0L;
+}
+
+// A row of the list of `group`, as the box names it; the focus goes to the system's group, for the
+// list is in no window while the calculation reads it.
+ErrorPlace listRowPlace(const ProtectionGroup& group, int row)
+{
+    return form1Field(group.component.toString())
+        .describedAs(u"Список приборов "_s + group.name.toString() + u", строка "_s +
+                     QString::number(row) + u", столбец «Вероятность безотказной работы»"_s);
+}
+
+// Checks the rows 1 to Count that the calculation reads: a device the engineer listed has a
+// probability within 0..1, and at least one device has one.
+void checkDevices(const ProtectionGroup& group, const TDeviceList& devices)
+{
+    const int rows = std::min<int>(devices.Count, TDeviceList::MaxDevices);
+    bool anyProbability = false;
+    for (int row = 1; row <= rows; ++row) {
+        const QString& text = devices.cell(TDeviceList::Probability, row);
+        atPlace(listRowPlace(group, row), [&] {
+            if (text.isEmpty()) {
+                if (!devices.cell(TDeviceList::Name, row).isEmpty() ||
+                    !devices.cell(TDeviceList::Mtbf, row).isEmpty())
+                    throw EDeviceList(u"Не задана вероятность безотказной работы прибора: её "
+                                      u"рассчитывает по наработке на отказ кнопка «Расчитать "
+                                      u"вероятность для приборов»"_s);
+                return;
+            }
+            const long double p = str2r(text);
+            if (!(p >= 0.0L && p <= 1.0L))
+                throw EOutOfRange(0, 1);
+            anyProbability = true;
+        });
+    }
+    if (!anyProbability)
+        atPlace(form1Field(group.component.toString()), [&] {
+            throw EDeviceList(u"В списке приборов "_s + group.name.toString() +
+                              u" нет ни одного прибора с вероятностью безотказной работы"_s);
+        });
+}
+
+} // namespace
+
+long double SystemReliability(const TDeviceList& devices, std::uint8_t count, std::uint8_t mode)
 {
     if (mode > 1)
         return 1.0L;
@@ -22,35 +68,19 @@ long double reliability(const TDeviceList& devices, std::uint8_t count, std::uin
         const QString& text = devices.cell(TDeviceList::Probability, row);
         if (text.isEmpty())
             continue;
-        ErrorPlace place;
-        if (!listName.isEmpty())
-            place =
-                ErrorPlace::described(QStringLiteral("Список приборов ") + listName +
-                                      QStringLiteral(", строка ") + QString::number(row) +
-                                      QStringLiteral(", столбец «Вероятность безотказной работы»"));
-        const long double p = atPlace(place, [&] { return str2r(text); });
+        const long double p = str2r(text);
         r = mode == 0 ? p * r : (1.0L - p) * r;
     }
     return mode == 0 ? r : 1.0L - r;
 }
 
-long double considered(long double effectiveness)
-{
-    return effectiveness >= 0.0L ? effectiveness : 0.0L;
-}
-
-} // namespace
-
-long double SystemReliability(const TDeviceList& devices, std::uint8_t count, std::uint8_t mode)
-{
-    return reliability(devices, count, mode, QString());
-}
-
 long double ItemEffectiveness(ProtectionSystem system, int item, const TDeviceList& devices)
 {
     const ProtectionGroup& group = protectionGroup(system);
-    if (item == group.computeItem)
-        return reliability(devices, devices.Count, devices.Mode, group.name.toString());
+    if (item == group.computeItem) {
+        checkDevices(group, devices);
+        return SystemReliability(devices, devices.Count, devices.Mode);
+    }
     if (item < 0 || item > group.computeItem)
         throw std::out_of_range("ItemEffectiveness: no such item");
     return group.items[item].value;

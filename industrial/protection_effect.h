@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/errors.h"
 #include "industrial/building_record.h"
 
 #include <QStringView>
@@ -25,8 +26,9 @@ struct ProtectionItem {
 // file keeps it and the report names it.
 struct ProtectionGroup {
     ProtectionSystem system;
-    QStringView name;    // "АПС": the report's caption, the device list's place in an error
-    QStringView caption; // the title of the system's group in the main window
+    QStringView name;      // "АПС": the report's caption, the device list's place in an error
+    QStringView caption;   // the title of the system's group in the main window
+    QStringView component; // that group's name in the main window, where a failure puts the focus
     const ProtectionItem* items;
     int itemCount;
     int computeItem; // the item that computes D_k from the device list
@@ -81,17 +83,17 @@ inline constexpr ProtectionItem Spdz[] = {
 // СОУЭ, АУПТ, СПДЗ (ProtectionGroups[k].system is ProtectionSystem k).
 inline constexpr std::array<ProtectionGroup, 4> ProtectionGroups = {{
     {ProtectionSystem::Aps, u"АПС", u" Вероятность эффективного срабатывания установки АПС: ",
-     protection_items::Aps, int(std::size(protection_items::Aps)), 5, &TZdanie::EffAps,
-     &TZdanie::ApsDevices},
+     u"RadioGroup7", protection_items::Aps, int(std::size(protection_items::Aps)), 5,
+     &TZdanie::EffAps, &TZdanie::ApsDevices},
     {ProtectionSystem::Soue, u"СОУЭ", u" Вероятность эффективного срабатывания СОУЭ: ",
-     protection_items::Soue, int(std::size(protection_items::Soue)), 4, &TZdanie::EffSoue,
-     &TZdanie::SoueDevices},
+     u"RadioGroup6", protection_items::Soue, int(std::size(protection_items::Soue)), 4,
+     &TZdanie::EffSoue, &TZdanie::SoueDevices},
     {ProtectionSystem::Aupt, u"АУПТ", u" Вероятность эффективного срабатывания АУПТ: ",
-     protection_items::Aupt, int(std::size(protection_items::Aupt)), 6, &TZdanie::EffAupt,
-     &TZdanie::AuptDevices},
+     u"RadioGroup4", protection_items::Aupt, int(std::size(protection_items::Aupt)), 6,
+     &TZdanie::EffAupt, &TZdanie::AuptDevices},
     {ProtectionSystem::Spdz, u"СПДЗ", u" Вероятность эффективного срабатывания СПДЗ: ",
-     protection_items::Spdz, int(std::size(protection_items::Spdz)), 5, &TZdanie::EffSpdz,
-     &TZdanie::SpdzDevices},
+     u"RadioGroup5", protection_items::Spdz, int(std::size(protection_items::Spdz)), 5,
+     &TZdanie::EffSpdz, &TZdanie::SpdzDevices},
 }};
 
 constexpr const ProtectionGroup& protectionGroup(ProtectionSystem system)
@@ -141,9 +143,21 @@ constexpr int ComputeItem(ProtectionSystem system)
     return protectionGroup(system).computeItem;
 }
 
+// A device list that gives no effectiveness: a device without its probability, or no device with
+// one. Counting such a list as a perfect system would hide it.
+class EDeviceList : public AppError
+{
+public:
+    using AppError::AppError;
+};
+
 // D_k of a chosen item (0 to ComputeItem): a fixed value, 0, EffNotConsidered, or the
-// reliability of the device list; a probability that is no number is placed by its list and row,
-// "Список приборов АПС, строка 3, столбец «Вероятность безотказной работы»".
+// reliability of the device list. For the compute item, rows 1 to Count that are wholly empty are
+// skipped; a row with a name or an MTBF but no probability throws EDeviceList, a probability that
+// is no number EConvertError, one outside 0..1 EOutOfRange, each placed by its list and row,
+// "Список приборов АПС, строка 3, столбец «Вероятность безотказной работы»"; a list without a
+// probability throws EDeviceList placed at the system's group. Every failure puts the focus on
+// the system's group of the main window.
 long double ItemEffectiveness(ProtectionSystem system, int item, const TDeviceList& devices);
 
 // Whether D_k was computed from the device list as far as the stored value tells: greater than 0

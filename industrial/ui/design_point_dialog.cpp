@@ -39,7 +39,7 @@ QToolButton* chooserButton(QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setIcon(parent->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    button->setToolTip(u"Выбор значения из таблицы"_s);
+    setPictureHint(button, u"Выбор значения из таблицы"_s);
     // A speed button takes no focus: the tab order runs through the fields only.
     button->setFocusPolicy(Qt::NoFocus);
     return button;

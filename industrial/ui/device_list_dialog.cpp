@@ -24,6 +24,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -97,6 +99,11 @@ TEffectCalcForm::TEffectCalcForm(QWidget* parent) : QDialog(parent)
     connect(SpeedButton1, &QToolButton::clicked, this,
             guarded(this, [this] { SpeedButton1Click(); }));
     connect(OKBtn, &QPushButton::clicked, this, guarded(this, [this] { OKBtnClick(); }));
+    // A probability worked out from an earlier MTBF no longer belongs to the row.
+    connect(StringGrid1, &StringGrid::cellEdited, this, [this](int col, int row) {
+        if (col == TDeviceList::Mtbf)
+            StringGrid1->setCells(TDeviceList::Probability, row, QString());
+    });
 
     FormCreate();
 }
@@ -128,20 +135,19 @@ void TEffectCalcForm::BitBtn1Click()
 void TEffectCalcForm::SpeedButton1Click()
 {
     commitOpenEditor(StringGrid1);
-    // A failing row ends the command: earlier rows keep their new values, later ones are untouched.
+    // Every row is worked out before any is written: a failing row, named with its cell, leaves
+    // the grid as it was.
+    std::vector<std::pair<int, QString>> probabilities;
     for (int row = 1; row < StringGrid1->rowCount(); ++row) {
         const QString mtbf = StringGrid1->cells(TDeviceList::Mtbf, row);
         if (mtbf.isEmpty())
             continue;
-        QString probability;
-        try {
-            probability = failureFreeProbability(mtbf);
-        } catch (EConvertError& error) {
-            error.setPlace(ErrorPlace::cell(StringGrid1->objectName(), TDeviceList::Mtbf, row));
-            throw;
-        }
-        StringGrid1->setCells(TDeviceList::Probability, row, probability);
+        probabilities.emplace_back(
+            row, atPlace(ErrorPlace::cell(StringGrid1->objectName(), TDeviceList::Mtbf, row),
+                         [&] { return failureFreeProbability(mtbf); }));
     }
+    for (const auto& [row, probability] : probabilities)
+        StringGrid1->setCells(TDeviceList::Probability, row, probability);
 }
 
 // A count the list cannot take is refused while the dialog stays open, so nothing typed is lost.

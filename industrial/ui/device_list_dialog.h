@@ -13,6 +13,7 @@ class StringGrid;
 // Device-list dialog: one instance serves the four protection systems. EditDeviceList (below)
 // copies all 20 rows of a list in (the list keeps its rows above its count, so a raised count shows
 // that list's own rows) and, on "Готово", rows 1 to the count back out.
+// An MTBF the engineer changes empties its row's probability, which came from the old one.
 // Made over its parent alone: it writes only the list that EditDeviceList hands it.
 class TEffectCalcForm : public QDialog
 {

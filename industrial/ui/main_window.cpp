@@ -254,10 +254,10 @@ void TForm1::buildInputs(QWidget* column)
     keepColumnsInView(StringGrid1);
     SpeedButton3 = new QToolButton(GroupBox4);
     SpeedButton3->setIcon(addRowIcon());
-    SpeedButton3->setToolTip(u"Добавить расчетную точку"_s);
+    setPictureHint(SpeedButton3, u"Добавить расчетную точку"_s);
     SpeedButton4 = new QToolButton(GroupBox4);
     SpeedButton4->setIcon(removeRowIcon());
-    SpeedButton4->setToolTip(u"Удалить последнюю расчетную точку"_s);
+    setPictureHint(SpeedButton4, u"Удалить последнюю расчетную точку"_s);
     for (QToolButton* button : {SpeedButton3, SpeedButton4})
         button->setFixedSize(33, 25);
     auto* pointLayout = new QVBoxLayout(GroupBox4);

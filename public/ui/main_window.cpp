@@ -73,7 +73,7 @@ QPushButton* tableButton(QWidget* parent)
 {
     auto* button = new QPushButton(tableIcon(), QString(), parent);
     button->setFixedSize(TableButtonSize);
-    button->setToolTip(u"Взять значение из таблицы"_s);
+    setPictureHint(button, u"Взять значение из таблицы"_s);
     return button;
 }
 

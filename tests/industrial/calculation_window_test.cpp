@@ -309,7 +309,42 @@ TEST_F(CalculationWindow, ErrorNamesWhereTheBadTextStands)
          },
          u"Список приборов АПС, строка 3, столбец «Вероятность безотказной работы»\n'0,9,5'"_s +
              notFloat,
-         nullptr, -1, -1},
+         form.RadioGroup7->button(5), -1, -1},
+        {"device without its probability",
+         [this] {
+             Zdanie->ApsDevices.Count = 2;
+             Zdanie->ApsDevices.cell(TDeviceList::Name, 1) = u"A1"_s;
+             Zdanie->ApsDevices.cell(TDeviceList::Mtbf, 1) = u"1000"_s;
+             UiReady = false;
+             form.RadioGroup7->setItemIndex(5);
+             UiReady = true;
+         },
+         u"Список приборов АПС, строка 1, столбец «Вероятность безотказной работы»\n"
+         u"Не задана вероятность безотказной работы прибора: её рассчитывает по наработке на "
+         u"отказ кнопка «Расчитать вероятность для приборов»"_s,
+         form.RadioGroup7->button(5), -1, -1},
+        {"no device with a probability",
+         [this] {
+             Zdanie->SoueDevices.Count = 0;
+             UiReady = false;
+             form.RadioGroup6->setItemIndex(4);
+             UiReady = true;
+         },
+         u"Поле «Вероятность эффективного срабатывания СОУЭ»\nВ списке приборов СОУЭ нет ни "
+         u"одного прибора с вероятностью безотказной работы"_s,
+         form.RadioGroup6->button(4), -1, -1},
+        {"exit probability above 1", [this] { addPoint(u"5"_s, u"1"_s, u"2,5"_s, u"2"_s); },
+         u"Строка «Расчетная точка 1», столбец «Вероятность выхода через аварийные или иные "
+         u"выходы»\nЗначение должно лежать в пределах от 0 до 1"_s,
+         form.StringGrid1, 1, 1},
+        {"negative time",
+         [this] {
+             addPoint(u"0,03"_s, u"1"_s, u"2,5"_s, u"2"_s);
+             form.StringGrid1->setCells(4, 1, u"-1"_s); // pasted, or from a file
+         },
+         u"Строка «Расчетная точка 1», столбец «Время начала эвакуации, мин.»\n"
+         u"Значение не может быть отрицательным: -1"_s,
+         form.StringGrid1, 1, 4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -331,5 +366,54 @@ TEST_F(CalculationWindow, ErrorNamesWhereTheBadTextStands)
             EXPECT_EQ(grid->currentRow(), c.row);
             EXPECT_EQ(grid->currentColumn(), c.col);
         }
+    }
+}
+
+// The ways an engineer leaves a computed system without probabilities: each is refused at
+// "Рассчитать", where before it counted as a perfect system (R = 0).
+TEST_F(CalculationWindow, AComputedSystemWithoutProbabilitiesIsRefused)
+{
+    const QString rowOne = u"Список приборов АПС, строка 1, столбец «Вероятность безотказной "
+                           u"работы»\nНе задана вероятность безотказной работы прибора: её "
+                           u"рассчитывает по наработке на отказ кнопка «Расчитать вероятность для "
+                           u"приборов»"_s;
+    const QString noneAtAll = u"Поле «Вероятность эффективного срабатывания установки АПС»\nВ "
+                              u"списке приборов АПС нет ни одного прибора с вероятностью "
+                              u"безотказной работы"_s;
+    const struct {
+        const char* name;
+        std::function<void(TEffectCalcForm*)> inDialog;
+        QString error;
+    } cases[] = {
+        {"cancelled", [](TEffectCalcForm* d) { d->CancelBtn->click(); }, noneAtAll},
+        {"count 0",
+         [](TEffectCalcForm* d) {
+             d->Edit1->setText(u"0"_s);
+             d->OKBtn->click();
+         },
+         noneAtAll},
+        {"MTBFs without the probability button",
+         [](TEffectCalcForm* d) {
+             d->Edit1->setText(u"2"_s);
+             d->StringGrid1->setCells(0, 1, u"A1"_s);
+             d->StringGrid1->setCells(1, 1, u"1000"_s);
+             d->StringGrid1->setCells(0, 2, u"A2"_s);
+             d->StringGrid1->setCells(1, 2, u"2000"_s);
+             d->OKBtn->click();
+         },
+         rowOne},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.TBNew->trigger();
+        form.LabeledEdit9->setText(u"8"_s);
+        form.LabeledEdit8->setText(u"247"_s);
+        form.ValueListEditor1->setValue(1, u"1000"_s);
+        addPoint(u"0,03"_s, u"1"_s, u"2"_s, u"1"_s);
+        whenModal([&](QDialog* dialog) { c.inDialog(qobject_cast<TEffectCalcForm*>(dialog)); });
+        form.RadioGroup7->setItemIndex(5);
+        desktop.errors.clear();
+        EXPECT_TRUE(calculate().empty()) << "the results dialog opened";
+        EXPECT_EQ(desktop.errors, QStringList{u"Ovrelta: Производственные объекты|"_s + c.error});
     }
 }

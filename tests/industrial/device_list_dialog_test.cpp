@@ -290,22 +290,60 @@ TEST_F(DeviceListDialog, RowCountFromCountField)
     }
 }
 
-TEST_F(DeviceListDialog, ProbabilitiesStopAtTheFailingRow)
+// The probabilities are written only when every row converts; a failing row is named.
+TEST_F(DeviceListDialog, ProbabilitiesWrittenOnlyWhenEveryRowConverts)
 {
-    grid->setRowCount(6);
-    const QString mtbf[] = {u"50000"_s, u""_s, u"1000"_s, u"0"_s, u"1000"_s};
-    for (int row = 1; row <= 5; ++row) {
-        grid->setCells(1, row, mtbf[row - 1]);
-        grid->setCells(2, row, u"typed"_s);
+    const struct {
+        QString badMtbf; // of row 4; empty: the row is skipped
+        QString error;
+    } cases[] = {
+        {u"0"_s, u"Строка 4, столбец «Наработка на отказ, час»\nFloating point division by zero"_s},
+        {u"1e-4940"_s, u"Строка 4, столбец «Наработка на отказ, час»\nFloating point overflow"_s},
+        {u"abc"_s, u"Строка 4, столбец «Наработка на отказ, час»\n"
+                   u"'abc' is not a valid floating point value"_s},
+        {QString(), QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.badMtbf.toStdString());
+        desktop.errors.clear();
+        grid->setRowCount(6);
+        const QString mtbf[] = {u"50000"_s, u""_s, u"1000"_s, c.badMtbf, u"1000"_s};
+        for (int row = 1; row <= 5; ++row) {
+            grid->setCells(1, row, mtbf[row - 1]);
+            grid->setCells(2, row, u"typed"_s);
+        }
+        dialog->SpeedButton1->click();
+        const bool written = c.error.isEmpty();
+        EXPECT_EQ(grid->cells(2, 1), written ? u"0.98019867"_s : u"typed"_s);
+        EXPECT_EQ(grid->cells(2, 2), u"typed"_s);
+        EXPECT_EQ(grid->cells(2, 3), written ? u"0.36787944"_s : u"typed"_s);
+        EXPECT_EQ(grid->cells(2, 4), u"typed"_s);
+        EXPECT_EQ(grid->cells(2, 5), written ? u"0.36787944"_s : u"typed"_s);
+        EXPECT_EQ(desktop.errors,
+                  written ? QStringList() : QStringList{industrialAppTitle() + u'|' + c.error});
     }
-    dialog->SpeedButton1->click();
-    EXPECT_EQ(grid->cells(2, 1), u"0.98019867"_s);
-    EXPECT_EQ(grid->cells(2, 2), u"typed"_s);
-    EXPECT_EQ(grid->cells(2, 3), u"0.36787944"_s);
-    EXPECT_EQ(grid->cells(2, 4), u"typed"_s);
-    EXPECT_EQ(grid->cells(2, 5), u"typed"_s);
-    EXPECT_EQ(desktop.errors,
-              QStringList{industrialAppTitle() + u"|Floating point division by zero"_s});
+}
+
+// A probability worked out from an MTBF goes when the engineer changes that MTBF, so that it is
+// never stored beside another MTBF; the calculation then asks for it.
+TEST_F(DeviceListDialog, AnEditedMtbfEmptiesItsRowsProbability)
+{
+    TDeviceList list = listOf({u"A", u"B", u"C"});
+    list.cell(TDeviceList::Mtbf, 3) = ShortText(); // its probability typed by hand
+    list.cell(TDeviceList::Probability, 3) = u"0,95"_s;
+    edit(list, [&] {
+        dialog->Edit1->setText(u"3"_s);
+        dialog->BitBtn1->click();
+        dialog->SpeedButton1->click();
+        EXPECT_EQ(grid->cells(TDeviceList::Probability, 1), u"0.36787944"_s);
+        typeIntoCell(TDeviceList::Mtbf, 1, u"2000"_s); // over 1000
+        typeIntoCell(TDeviceList::Name, 2, u"B2"_s);   // a name changes no probability
+        dialog->OKBtn->click();
+    });
+    EXPECT_EQ(list.cell(TDeviceList::Mtbf, 1).text(), u"2000"_s);
+    EXPECT_EQ(list.cell(TDeviceList::Probability, 1).text(), QString());
+    EXPECT_EQ(list.cell(TDeviceList::Probability, 2).text(), u"0.36787944"_s);
+    EXPECT_EQ(list.cell(TDeviceList::Probability, 3).text(), u"0,95"_s);
 }
 
 TEST_F(DeviceListDialog, KeyFiltersOfCountAndCells)

@@ -3,12 +3,14 @@
 #include "common/string_grid.h"
 #include "common/value_list_editor.h"
 #include "industrial/fire_frequency.h"
+#include "industrial/ui/calc_report_dialog.h"
 #include "industrial/ui/design_point_dialog.h"
 #include "industrial/ui/device_list_dialog.h"
 #include "industrial/ui/exit_probability_dialog.h"
 #include "industrial/ui/globals.h"
 #include "industrial/ui/grid_columns.h"
 #include "industrial/ui/main_window.h"
+#include "industrial/ui/start_evacuation_dialog.h"
 #include "support/modal.h"
 #include "support/test_support.h"
 
@@ -435,6 +437,22 @@ TEST_F(MainWindowTest, NothingOverlapsOrIsCut)
     form.TBNew->trigger();
     QApplication::processEvents();
     expectDesignedColumns(*form.StringGrid1);
+}
+
+// Assistive tools read a picture button out by its hint, not by the caption of its group.
+TEST_F(MainWindowTest, PictureButtonsAreNamedByTheirHints)
+{
+    const QWidget* windows[] = {&form,
+                                form.form6(),
+                                form.evacForm(),
+                                form.startEvacForm(),
+                                form.effectCalcForm(),
+                                form.calcReport()};
+    for (const QWidget* window : windows)
+        EXPECT_EQ(pictureButtonsNotNamedByTheirHints(const_cast<QWidget*>(window)), QStringList())
+            << window->metaObject()->className();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.SpeedButton3)->text(QAccessible::Name),
+              u"Добавить расчетную точку"_s);
 }
 
 TEST(GridColumns, FitWidths)

@@ -207,7 +207,7 @@ TEST(RiskCalculation, FailureEndsTheCalculationAtItsStep)
          u"'1000.5' is not a valid floating point value"_s, 1, u"1000.5"_s, 0.0011L},
         {1, [](In in, Record) { in.roomType = -1; }, u"Не выбран тип помещения"_s, 1, old, 7.0L},
         {2, [](In in, Record) { in.objectKind = -1; }, u"Не выбран тип объекта"_s, 1, old, 7.0L},
-        // An infinite product times 0 is no number.
+        // A probability above 1 is refused before it enters the product.
         {2,
          [](In in, Record record) {
              in.systemItems[1] = 4; // СОУЭ computed
@@ -216,7 +216,9 @@ TEST(RiskCalculation, FailureEndsTheCalculationAtItsStep)
              record.SoueDevices.cell(TDeviceList::Probability, 2) = u"1e3000"_s;
              record.SoueDevices.cell(TDeviceList::Probability, 3) = u"0"_s;
          },
-         u"Invalid floating point operation"_s, 3, old, 0.0L},
+         u"Список приборов СОУЭ, строка 1, столбец «Вероятность безотказной работы»\n"
+         u"Значение должно лежать в пределах от 0 до 1"_s,
+         3, old, 0.0L},
         {2,
          [](In in, Record) { in.designPoints.push_back(point(u"0,1"_s, u"x"_s, {}, {}, u"*"_s)); },
          u"'x' is not a valid floating point value"_s, 7, old, 0.0L},
@@ -225,7 +227,9 @@ TEST(RiskCalculation, FailureEndsTheCalculationAtItsStep)
              in.areaTexts[0] = u"1e4000"_s;
              in.designPoints = {point(u"-1e3000"_s, {}, {}, {})};
          },
-         u"Floating point overflow"_s, 10, u"1e4000;0;0;0;0;0;0;0;0;"_s, 0.0L},
+         u"Значение должно лежать в пределах от 0 до 1"_s, 7, u"1e4000;0;0;0;0;0;0;0;0;"_s, 0.0L},
+        {2, [](In in, Record) { in.designPoints.push_back(point(u"0,1"_s, {}, u"-2,5"_s, {})); },
+         u"Значение не может быть отрицательным: -2,5"_s, 7, old, 0.0L},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message.toStdString());

@@ -112,6 +112,16 @@ TEST_F(KestrumWindowTest, StartUpState)
     EXPECT_TRUE(Zdanie->FileName.isEmpty());
 }
 
+// Assistive tools read a picture button out by its hint, not by the caption of its group.
+TEST_F(KestrumWindowTest, PictureButtonsAreNamedByTheirHints)
+{
+    EXPECT_EQ(pictureButtonsNotNamedByTheirHints(&form), QStringList());
+    for (QWidget* button :
+         {static_cast<QWidget*>(form.BitBtn1), static_cast<QWidget*>(form.BitBtn2)})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+                  u"Взять значение из таблицы"_s);
+}
+
 TEST_F(KestrumWindowTest, ClassDecidesTheGroupsAndKeepsTheirOrder)
 {
     const std::vector<QWidget*> dwelling{form.Panel1,      form.RBFClass,    form.RadioGroup1,

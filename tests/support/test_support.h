@@ -3,6 +3,9 @@
 #include "common/number_parse.h"
 #include "common/platform.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -136,4 +139,25 @@ inline void showActive(QWidget& window)
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+// The buttons of `window` that show no caption and that assistive tools do not name by their
+// hint ("name|hint" each): a picture button is read out by its hint, not its group's caption.
+inline QStringList pictureButtonsNotNamedByTheirHints(QWidget* window)
+{
+    QStringList faults;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        // Radio buttons and check boxes with their captions beside them in labels; Qt's own
+        // buttons (a grid's corner, a tool bar's extension).
+        if (!button->text().isEmpty() || button->isCheckable() ||
+            button->objectName().startsWith(QStringLiteral("qt_")) ||
+            qobject_cast<QAbstractItemView*>(button->parentWidget()))
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+        const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+        if (button->toolTip().isEmpty() || name != button->toolTip())
+            faults << QString::fromLatin1(button->metaObject()->className()) + u' ' +
+                          button->objectName() + u':' + name + u'|' + button->toolTip();
+    }
+    return faults;
 }
