@@ -39,8 +39,12 @@ ovrelta_test_locale() {
   "${sudo[@]}" localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 || echo "ru_RU.UTF-8 not available; those tests are skipped"
 }
 
+# Configures the build tree DIR and builds the targets given after it, or everything.
 ovrelta_build() {
   local dir=$1
+  shift
+  local targets=()
+  [ $# -eq 0 ] || targets=(--target "$@")
   cmake -S "$ovrelta_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }

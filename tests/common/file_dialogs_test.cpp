@@ -36,7 +36,7 @@ TEST(FileDialogs, EnterOnTheCompletersListLeavesNoPopupBehind)
                        u"Объекты программы (*.rri)"_s, u"rri"_s);
     dialog->setDirectory(dir.path());
     bool listed = false;
-    whenModal([&](QDialog*) {
+    whenModal("the file dialog", [&](QDialog*) {
         // Qt's own texts in the language of the rest.
         QStringList texts;
         for (const QAbstractButton* button :

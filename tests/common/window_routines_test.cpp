@@ -119,7 +119,7 @@ TEST(CloseQuery, TheQuestionReadsDaAndNetAndDaIsTheDefault)
     window.setWindowTitle(u"Окно"_s);
     QStringList buttons;
     QString defaultButton;
-    whenModal([&](QDialog* dialog) {
+    whenModal("the closing question", [&](QDialog* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         ASSERT_NE(box, nullptr);
         for (QAbstractButton* button : box->buttons())

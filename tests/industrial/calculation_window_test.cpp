@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
@@ -71,7 +72,7 @@ struct CalculationWindow : ::testing::Test {
     void addPoint(const QString& exit, const QString& evac, const QString& block,
                   const QString& start)
     {
-        whenModal([=](QDialog* dialog) {
+        whenModal("the design point dialog", [=](QDialog* dialog) {
             auto* form6 = qobject_cast<TForm6*>(dialog);
             form6->Edit1->setText(exit);
             form6->Edit2->setText(evac);
@@ -118,8 +119,8 @@ TEST_F(CalculationWindow, WholeRoadWithEditsStillOpen)
     addPoint(u"0,5"_s, u"0.5"_s, u"2.5"_s, u"2"_s);
     ASSERT_EQ(form.StringGrid1->rowCount(), 3);
 
-    form.RadioGroup4->button(5)->click(); // АУПТ not considered
-    whenModal([](QDialog* dialog) {       // СПДЗ from two devices in series
+    form.RadioGroup4->button(5)->click();                      // АУПТ not considered
+    whenModal("the device list of СПДЗ", [](QDialog* dialog) { // two devices in series
         auto* devices = qobject_cast<TEffectCalcForm*>(dialog);
         devices->StringGrid1->setCells(2, 1, u"0,9"_s);
         devices->StringGrid1->setCells(2, 2, u"0.95"_s);

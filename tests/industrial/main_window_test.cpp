@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, ComputeItemOpensTheDeviceListOnlyWhenTheUserChoosesIt)
 {
     int opened = 0;
     auto cancelNext = [&opened] {
-        whenModal([&opened](QDialog* dialog) {
+        whenModal("the device list", [&opened](QDialog* dialog) {
             ++opened;
             dialog->reject();
         });
@@ -191,7 +191,7 @@ TEST_F(MainWindowTest, ComputeItemOpensTheDeviceListOnlyWhenTheUserChoosesIt)
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(form.RadioGroup6->itemIndex(), 0);
     QString countShown;
-    whenModal([&countShown](QDialog* dialog) {
+    whenModal("the device list", [&countShown](QDialog* dialog) {
         countShown = qobject_cast<TEffectCalcForm*>(dialog)->Edit1->text();
         dialog->reject();
     });
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, EachGroupOpensItsOwnSystemsDeviceList)
             items << s.group->button(i)->text();
         EXPECT_EQ(items, s.items);
         QString shown;
-        whenModal([&shown](QDialog* dialog) {
+        whenModal("the device list of " + s.title.toStdString(), [&shown](QDialog* dialog) {
             shown = qobject_cast<TEffectCalcForm*>(dialog)->StringGrid1->cells(0, 1);
             dialog->reject();
         });
@@ -356,7 +356,7 @@ TEST_F(MainWindowTest, RemovingDesignPoints)
 
 TEST_F(MainWindowTest, AddingDesignPointsAndThePrefillFromTheRecord)
 {
-    whenModal([](QDialog* dialog) {
+    whenModal("the design point dialog", [](QDialog* dialog) {
         EXPECT_EQ(qobject_cast<TForm6*>(dialog)->Edit1->text(), u"0"_s);
         qobject_cast<TForm6*>(dialog)->BitBtn1->click();
     });
@@ -370,7 +370,7 @@ TEST_F(MainWindowTest, AddingDesignPointsAndThePrefillFromTheRecord)
     Zdanie->BlockTime = 1.0L / 3.0L;
     Zdanie->StartEvacTime = 0.5L;
     Zdanie->FireRoomMark = true;
-    whenModal([](QDialog* dialog) { dialog->reject(); });
+    whenModal("the design point dialog", [](QDialog* dialog) { dialog->reject(); });
     form.SpeedButton3->click();
     EXPECT_EQ(form.StringGrid1->rowCount(), 2); // closed without adding
     TForm6* dialog = form.form6();
@@ -380,7 +380,8 @@ TEST_F(MainWindowTest, AddingDesignPointsAndThePrefillFromTheRecord)
     EXPECT_TRUE(dialog->CheckBox1->isChecked());
     EXPECT_EQ(dialog->Edit4->text(), u"0,5"_s); // the fire-room rule fixes it
 
-    whenModal([](QDialog* dialog) { qobject_cast<TForm6*>(dialog)->BitBtn1->click(); });
+    whenModal("the design point dialog",
+              [](QDialog* dialog) { qobject_cast<TForm6*>(dialog)->BitBtn1->click(); });
     form.SpeedButton3->click();
     ASSERT_EQ(form.StringGrid1->rowCount(), 3);
     EXPECT_EQ(form.StringGrid1->cells(0, 2), u"Расчетная точка 2"_s);

@@ -165,7 +165,7 @@ TEST_F(ParametersCommandsTest, FailedCommandsChangeNothing)
 
     // The user's choice of a compute item opens the device list again.
     int opened = 0;
-    whenModal([&opened](QDialog* dialog) {
+    whenModal("the device list", [&opened](QDialog* dialog) {
         opened += qobject_cast<TEffectCalcForm*>(dialog) != nullptr;
         dialog->reject();
     });

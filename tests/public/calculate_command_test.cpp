@@ -110,7 +110,7 @@ TEST_F(CalculateCommandTest, TheErrorNamesTheFieldAndAShownFieldGetsTheFocus)
         for (QAction* command : {form.TBXItem1, form.TBSave}) {
             desktop.errors.clear();
             if (command == form.TBSave)
-                whenModal([](QDialog* dialog) {
+                whenModal("the save dialog", [](QDialog* dialog) {
                     dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(u"/nonexistent/x"_s);
                     dialog->accept();
                 });

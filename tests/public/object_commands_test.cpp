@@ -267,7 +267,7 @@ TEST_F(ObjectCommandsTest, LoadedAreaDecidesHowTheStartDialogOpens)
         writeObject(u"area.rro"_s, object);
         load(u"area.rro"_s);
         EXPECT_EQ(Zdanie->FireRoomAr, area);
-        whenModal([&, ticked = ticked](QDialog*) {
+        whenModal("the evacuation start table", [&, ticked = ticked](QDialog*) {
             EXPECT_EQ(dlg2->CB->isChecked(), ticked);
             EXPECT_EQ(dlg2->StringGrid1->isEnabled(), !ticked);
             dlg2->CancelBtn->click();

@@ -121,7 +121,7 @@ struct ResultWindowTest : ::testing::Test {
     QString calculate(int n, const Reading& beforeAnswer = {})
     {
         QString shown;
-        whenModal([&](QDialog* dialog) {
+        whenModal("the result window", [&](QDialog* dialog) {
             const QString expected = u"Ответ %1"_s.arg(n);
             const bool answered = QTest::qWaitFor(
                 [&] {
@@ -209,7 +209,7 @@ TEST(ResultWindowAlone, ShowsOverItsParentThePageItsBrowserIsSentTo)
     TForm4 window(&owner);
     loadCalculationPage(*window.WebBrowser1, service.location() + u"/Xeb/Xeb_our_fn.php?Qp=1"_s);
     QString shown;
-    whenModal([&](QDialog* dialog) {
+    whenModal("the result window", [&](QDialog* dialog) {
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
                 shown = pageText(window.WebBrowser1->page());

@@ -30,7 +30,8 @@ struct TableDialogsTest : KestrumWindow {
     // Opens a dialog by its button and acts while it is shown; act must close it.
     void open(QPushButton* button, const std::function<void()>& act)
     {
-        whenModal([act](QDialog* dialog) {
+        const QDialog* opened = button == form.BitBtn1 ? static_cast<QDialog*>(dlg1) : dlg2;
+        whenModal(opened->metaObject()->className(), [act](QDialog* dialog) {
             // As the desktop does when a dialog opens: it becomes the active window.
             dialog->activateWindow();
             EXPECT_TRUE(
@@ -85,7 +86,7 @@ struct DialogAloneTest : KestrumTables {
     // it. Returns the dialog's result.
     static int run(QDialog& dialog, const std::function<void()>& act)
     {
-        whenModal([act](QDialog*) { act(); });
+        whenModal(dialog.metaObject()->className(), [act](QDialog*) { act(); });
         return dialog.exec();
     }
 };
@@ -256,7 +257,8 @@ TEST_F(NoTablesTest, MissingTableFilesAreReportedAndStartUpGoesOn)
     // The design grids stay, empty; "Готово" then takes an empty text.
     EXPECT_EQ(dlg1->StringGrid1->rowCount(), 4);
     EXPECT_EQ(dlg2->StringGrid1->rowCount(), 4);
-    whenModal([](QDialog* dialog) { static_cast<TableDialog*>(dialog)->OKBtn->click(); });
+    whenModal("the fire-frequency table",
+              [](QDialog* dialog) { static_cast<TableDialog*>(dialog)->OKBtn->click(); });
     form.BitBtn1->click();
     EXPECT_EQ(form.QpEdit->text(), QString());
 }

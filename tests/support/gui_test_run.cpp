@@ -1,10 +1,21 @@
 #include "support/gui_test_run.h"
 
 #include "common/platform.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <gtest/gtest.h>
+
+namespace
+{
+
+class EndModalWaits : public ::testing::EmptyTestEventListener
+{
+    void OnTestEnd(const ::testing::TestInfo&) override { endModalWaits(); }
+};
+
+} // namespace
 
 // A box or the shell that a test did not expect is reported instead of waiting for a user who is
 // not there.
@@ -27,5 +38,8 @@ int runGuiTests(int argc, char** argv)
         std::fprintf(stderr, "not opened in tests: %s\n", path.toLocal8Bit().constData());
     };
     ::testing::InitGoogleTest(&argc, argv);
+    // gtest tells of a test's end in the reverse order of the listeners: appended after the result
+    // printer, this one can still fail the test before its result is printed.
+    ::testing::UnitTest::GetInstance()->listeners().Append(new EndModalWaits);
     return RUN_ALL_TESTS();
 }
