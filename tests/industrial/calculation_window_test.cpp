@@ -411,7 +411,8 @@ TEST_F(CalculationWindow, AComputedSystemWithoutProbabilitiesIsRefused)
         form.LabeledEdit8->setText(u"247"_s);
         form.ValueListEditor1->setValue(1, u"1000"_s);
         addPoint(u"0,03"_s, u"1"_s, u"2"_s, u"1"_s);
-        whenModal([&](QDialog* dialog) { c.inDialog(qobject_cast<TEffectCalcForm*>(dialog)); });
+        whenModal("the device list",
+                  [&](QDialog* dialog) { c.inDialog(qobject_cast<TEffectCalcForm*>(dialog)); });
         form.RadioGroup7->setItemIndex(5);
         desktop.errors.clear();
         EXPECT_TRUE(calculate().empty()) << "the results dialog opened";
