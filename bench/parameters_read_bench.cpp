@@ -6,7 +6,7 @@
 // load into the window within 5 s, a click on the grid answered within 100 ms, and under 300 MB
 // of memory at the peak of the process.
 #include "bench/case_process.h"
-#include "common/cp1251.h"
+#include "bench/words_file.h"
 #include "common/errors.h"
 #include "common/string_grid.h"
 #include "industrial/parameters_file.h"
@@ -37,8 +37,7 @@ const QByteArray Head =
 const QByteArray Tail = "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
 // The other five cells of a design point, each a line.
 const QByteArray PointCells[] = {"0,5\r\n", "2\r\n", "3\r\n", "0,5\r\n", "\r\n"};
-// The longest line the reader takes, in bytes.
-constexpr int LineBound = 4096;
+constexpr int LineBound = ParametersMaxLineLength;
 
 bool writeLarge(const QString& path, const QByteArray& head, qint64 lineFeeds,
                 const QByteArray& tail = {}, char fill = '\n')
@@ -55,27 +54,16 @@ bool writeLarge(const QString& path, const QByteArray& head, qint64 lineFeeds,
     return file.write(tail) == tail.size() && file.flush();
 }
 
-// A design-point name of `length` bytes: words, so that the grid wraps it as it would a real one.
-QByteArray nameOf(qsizetype length)
-{
-    const QByteArray word = toCp1251(QStringLiteral("Расчетная точка "));
-    QByteArray name;
-    name.reserve(length);
-    while (name.size() < length)
-        name += word;
-    name.truncate(length);
-    return name;
-}
-
-// A file of `points` design points named `name`, the other cells short numbers.
-bool writePoints(const QString& path, int points, const QByteArray& name)
+// A file of `points` design points whose names are `nameLength` bytes of words, so that the grid
+// wraps them as it would real ones; the other cells short numbers.
+bool writePoints(const QString& path, int points, qint64 nameLength)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     bool written = file.write(Head + QByteArray::number(points + 1) + "\r\n") > 0;
     for (int p = 0; p < points && written; ++p)
-        written = file.write(name + "\r\n") == name.size() + 2;
+        written = writeWords(file, QStringLiteral("Расчетная точка "), nameLength);
     for (const QByteArray& cell : PointCells)
         for (int p = 0; p < points && written; ++p)
             written = file.write(cell) == cell.size();
@@ -158,16 +146,19 @@ qsizetype fetchVisibleCells(StringGrid* grid)
     return bytes;
 }
 
-// The load command's work on a file made by `make`, into a shown main window, then clicks on the
-// grid's first data row, each answered by a repaint of the grid; with `accessible`, assistive
-// technology is on and fetches the visible cells after the load and after each click.
+// The load command's work on a file made by `make`, or else the grid's first data row given a
+// name by `put`, into a shown main window; then clicks on the grid's first data row, each
+// answered by a repaint of the grid. With `accessible`, assistive technology is on and fetches the
+// visible cells after the load and after each click.
 bool windowCase(const char* name, int runs, bool accessible,
-                const std::function<bool(const QString&)>& make)
+                const std::function<bool(const QString&)>& make,
+                const std::function<QString()>& put = {})
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("case.rri"));
-    if (!make(path))
+    if (make && !make(path))
         return false;
+    const QString putName = put ? put() : QString();
     if (accessible)
         QAccessible::setActive(true);
     TForm1 form;
@@ -183,16 +174,22 @@ bool windowCase(const char* name, int runs, bool accessible,
     QElapsedTimer timer;
     timer.start();
     QString message;
-    Zdanie->FileName = path;
-    try {
-        form.LoadParameters();
-        message = QStringLiteral("loaded, %1 grid rows").arg(grid->rowCount());
-    } catch (const AppError& error) {
-        message = error.message();
+    if (put) {
+        grid->setCells(0, 1, putName);
+        message = QStringLiteral("a name of %1 characters put into the grid").arg(putName.size());
+    } else {
+        Zdanie->FileName = path;
+        try {
+            form.LoadParameters();
+            message = QStringLiteral("loaded, %1 grid rows").arg(grid->rowCount());
+        } catch (const AppError& error) {
+            message = error.message();
+        }
     }
     answered();
     const double openMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    bool met = report(name, message, openMs, 5000.0, "load with its first paint");
+    bool met = report(name, message, openMs, 5000.0,
+                      put ? "put with its first paint" : "load with its first paint");
 
     // Two cells by turns, so that every click moves the selection.
     QString clicked;
@@ -218,7 +215,7 @@ bool windowCase(const char* name, int runs, bool accessible,
 // Under 32 MB, one design point whose name is 31 MB.
 bool writeLongName(const QString& path)
 {
-    return writePoints(path, 1, nameOf(31 << 20));
+    return writePoints(path, 1, 31 << 20);
 }
 
 // The most the bounds let through: design points named with lines at the line bound, as many as
@@ -231,7 +228,7 @@ bool writeWidestAccepted(const QString& path)
     const qint64 room = ParametersMaxBytes - Head.size() - Tail.size() - 8;
     const int points =
         static_cast<int>(std::min<qint64>(room / perPoint, ParametersMaxDesignPoints));
-    return writePoints(path, points, nameOf(LineBound));
+    return writePoints(path, points, LineBound);
 }
 
 // A whole file at the design-point bound.
@@ -277,6 +274,19 @@ int main(int argc, char** argv)
          window("whole file at the design-point bound into the main window", false, writeWhole),
          window("one design-point name of 31 MB into the main window", false, writeLongName),
          window("one design-point name of 31 MB, assistive technology on", true, writeLongName),
+         BenchCase{"one design-point name of 31 MB put into the grid, assistive technology on",
+                   [](int argc, char** argv, int runs) {
+                       QApplication app(argc, argv);
+                       return windowCase(
+                           "one design-point name of 31 MB put into the grid, assistive "
+                           "technology on",
+                           runs, true, {}, [] {
+                               QString name;
+                               while (name.size() < (31 << 20))
+                                   name += QStringLiteral("Расчетная точка ");
+                               return name;
+                           });
+                   }},
          window("widest file the bounds accept into the main window", false, writeWidestAccepted),
          window("widest file the bounds accept, assistive technology on", true,
                 writeWidestAccepted)});

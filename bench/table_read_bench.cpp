@@ -5,7 +5,7 @@
 // Each case runs in a process of its own (bench/case_process.h). Goals: start-up within 1 s, the
 // dialog shown within 1 s, under 300 MB of memory at the peak of the process.
 #include "bench/case_process.h"
-#include "common/cp1251.h"
+#include "bench/words_file.h"
 #include "common/platform.h"
 #include "public/table_file.h"
 #include "public/ui/evacuation_start_dialog.h"
@@ -22,33 +22,20 @@
 namespace
 {
 
-// The longest line and the largest file the reader takes, in bytes.
-constexpr int LineBound = 4096;
-constexpr qint64 SizeBound = qint64(1) << 20;
+constexpr int LineBound = MaxTableLineLength;
+constexpr qint64 SizeBound = MaxTableBytes;
 
-// A cell of `length` bytes: words, so that the grid wraps it as it would a real one.
-QByteArray cellOf(qsizetype length)
-{
-    const QByteArray word = toCp1251(QStringLiteral("Время начала эвакуации "));
-    QByteArray cell;
-    cell.reserve(length);
-    while (cell.size() < length)
-        cell += word;
-    cell.truncate(length);
-    return cell;
-}
-
-// A table of cols × rows cells, each `cellLength` bytes.
-bool writeTable(const QString& path, int cols, int rows, qsizetype cellLength)
+// A table of cols × rows cells, each `cellLength` bytes of words, so that the grid wraps them as
+// it would real ones.
+bool writeTable(const QString& path, int cols, int rows, qint64 cellLength)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray cell = cellOf(cellLength) + "\r\n";
     bool written =
         file.write(QByteArray::number(cols) + "\r\n" + QByteArray::number(rows) + "\r\n") > 0;
     for (qint64 n = 0; n < qint64(cols) * rows && written; ++n)
-        written = file.write(cell) == cell.size();
+        written = writeWords(file, QStringLiteral("Время начала эвакуации "), cellLength);
     return written && file.flush();
 }
 
