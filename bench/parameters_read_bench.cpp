@@ -1,25 +1,29 @@
 // Opening large "*.rri" files, chosen by mistake or made to hurt: the time until the file is
-// refused or loaded into the main window, and the memory it takes. Run by hand:
+// refused or loaded into the main window, the memory it takes, and how fast the window answers a
+// click afterwards. Run by hand:
 //   cmake --build build --target parameters_read_bench && build/bench/parameters_read_bench [RUNS]
-// Cases: 100 MB of line feeds; a fresh header with a design-point count of 1,666,667 and 10 MB of
-// line feeds; the highest count the reader takes with 100 MB of line feeds after it; a whole file
-// at that count, loaded into the window's grid; one line of 100 MB. Goal for each: within 1 s, and
-// under 300 MB of memory at the peak of the process (the window case: within 5 s).
+// Each case runs in a process of its own (bench/case_process.h). Goals: refused within 1 s, a
+// load into the window within 5 s, a click on the grid answered within 100 ms, and under 300 MB
+// of memory at the peak of the process.
+#include "bench/case_process.h"
+#include "bench/words_file.h"
 #include "common/errors.h"
 #include "common/string_grid.h"
 #include "industrial/parameters_file.h"
 #include "industrial/ui/globals.h"
 #include "industrial/ui/main_window.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <sys/resource.h>
 #include <vector>
 
 namespace
@@ -31,6 +35,9 @@ const QByteArray Head =
     "8\r\n247\r\n0\r\n10\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n";
 // The four system items, the design point and the fire-room mark.
 const QByteArray Tail = "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+// The other five cells of a design point, each a line.
+const QByteArray PointCells[] = {"0,5\r\n", "2\r\n", "3\r\n", "0,5\r\n", "\r\n"};
+constexpr int LineBound = ParametersMaxLineLength;
 
 bool writeLarge(const QString& path, const QByteArray& head, qint64 lineFeeds,
                 const QByteArray& tail = {}, char fill = '\n')
@@ -47,11 +54,20 @@ bool writeLarge(const QString& path, const QByteArray& head, qint64 lineFeeds,
     return file.write(tail) == tail.size() && file.flush();
 }
 
-double peakMb()
+// A file of `points` design points whose names are `nameLength` bytes of words, so that the grid
+// wraps them as it would real ones; the other cells short numbers.
+bool writePoints(const QString& path, int points, qint64 nameLength)
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    bool written = file.write(Head + QByteArray::number(points + 1) + "\r\n") > 0;
+    for (int p = 0; p < points && written; ++p)
+        written = writeWords(file, QStringLiteral("Расчетная точка "), nameLength);
+    for (const QByteArray& cell : PointCells)
+        for (int p = 0; p < points && written; ++p)
+            written = file.write(cell) == cell.size();
+    return written && file.write(Tail) == Tail.size() && file.flush();
 }
 
 // Median milliseconds of `runs` runs of `open`, which returns the message it ended with.
@@ -81,75 +97,197 @@ QString readMessage(const QString& path)
     }
 }
 
+bool report(const char* name, QString message, double ms, double goalMs,
+            const char* measure = "median")
+{
+    const double peak = peakMb();
+    std::printf("%s:\n  \"%s\"\n  %s %.1f ms (goal: under %.0f ms), peak memory of the "
+                "process so far %.1f MB (goal: under 300 MB)\n",
+                name, qPrintable(message.replace(QLatin1Char('\n'), QLatin1String(" / "))), measure,
+                ms, goalMs, peak);
+    return ms < goalMs && peak < 300.0;
+}
+
+// A file made by `make` in a temporary folder, refused or read by the reader alone.
+bool readerCase(const char* name, int runs, const std::function<bool(const QString&)>& make)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("case.rri"));
+    if (!make(path))
+        return false;
+    QString message;
+    const double ms = timed(
+        runs, [&] { return readMessage(path); }, message);
+    return report(name, message, ms, 1000.0);
+}
+
+// The texts of the grid's visible cells as assistive technology fetches them, in UTF-8 as they
+// go on the bus; returns their bytes.
+qsizetype fetchVisibleCells(StringGrid* grid)
+{
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+    if (!cells)
+        return 0;
+    const QRect view = grid->viewport()->rect();
+    const int top = std::max(0, grid->rowAt(view.top()));
+    int bottom = grid->rowAt(view.bottom());
+    if (bottom < 0)
+        bottom = grid->rowCount() - 1;
+    const int left = std::max(0, grid->columnAt(view.left()));
+    int right = grid->columnAt(view.right());
+    if (right < 0)
+        right = grid->columnCount() - 1;
+    qsizetype bytes = 0;
+    for (int row = top; row <= bottom; ++row)
+        for (int col = left; col <= right; ++col)
+            if (QAccessibleInterface* cell = cells->cellAt(row, col))
+                bytes += cell->text(QAccessible::Name).toUtf8().size();
+    return bytes;
+}
+
+// The load command's work on a file made by `make`, or else the grid's first data row given a
+// name by `put`, into a shown main window; then clicks on the grid's first data row, each
+// answered by a repaint of the grid. With `accessible`, assistive technology is on and fetches the
+// visible cells after the load and after each click.
+bool windowCase(const char* name, int runs, bool accessible,
+                const std::function<bool(const QString&)>& make,
+                const std::function<QString()>& put = {})
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("case.rri"));
+    if (make && !make(path))
+        return false;
+    const QString putName = put ? put() : QString();
+    if (accessible)
+        QAccessible::setActive(true);
+    TForm1 form;
+    form.show();
+    QApplication::processEvents();
+    StringGrid* grid = form.StringGrid1;
+    const auto answered = [&] {
+        QApplication::processEvents(); // the repaint
+        if (accessible)
+            fetchVisibleCells(grid);
+    };
+
+    QElapsedTimer timer;
+    timer.start();
+    QString message;
+    if (put) {
+        grid->setCells(0, 1, putName);
+        message = QStringLiteral("a name of %1 characters put into the grid").arg(putName.size());
+    } else {
+        Zdanie->FileName = path;
+        try {
+            form.LoadParameters();
+            message = QStringLiteral("loaded, %1 grid rows").arg(grid->rowCount());
+        } catch (const AppError& error) {
+            message = error.message();
+        }
+    }
+    answered();
+    const double openMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    bool met = report(name, message, openMs, 5000.0,
+                      put ? "put with its first paint" : "load with its first paint");
+
+    // Two cells by turns, so that every click moves the selection.
+    QString clicked;
+    const double clickMs = timed(
+        std::min(runs, 3),
+        [&] {
+            static int turn = 0;
+            const QModelIndex cell = grid->model()->index(1, 1 + turn++ % 2);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(cell).center());
+            // The whole grid, as when the click gives it the focus or brings its window up.
+            grid->viewport()->update();
+            answered();
+            return QStringLiteral("clicked, current cell (%1, %2)")
+                .arg(grid->currentColumn())
+                .arg(grid->currentRow());
+        },
+        clicked);
+    met = report("  a click on the grid afterwards", clicked, clickMs, 100.0) && met;
+    return met;
+}
+
+// Under 32 MB, one design point whose name is 31 MB.
+bool writeLongName(const QString& path)
+{
+    return writePoints(path, 1, 31 << 20);
+}
+
+// The most the bounds let through: design points named with lines at the line bound, as many as
+// the file-size bound holds.
+bool writeWidestAccepted(const QString& path)
+{
+    qint64 perPoint = LineBound + 2;
+    for (const QByteArray& cell : PointCells)
+        perPoint += cell.size();
+    const qint64 room = ParametersMaxBytes - Head.size() - Tail.size() - 8;
+    const int points =
+        static_cast<int>(std::min<qint64>(room / perPoint, ParametersMaxDesignPoints));
+    return writePoints(path, points, LineBound);
+}
+
+// A whole file at the design-point bound.
+bool writeWhole(const QString& path)
+{
+    return writeLarge(path, Head + QByteArray::number(ParametersMaxDesignPoints + 1) + "\r\n",
+                      6 * ParametersMaxDesignPoints, Tail);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    QTemporaryDir dir;
-    const QString lineFeeds = dir.filePath(QStringLiteral("line_feeds.rri"));
-    const QString promised = dir.filePath(QStringLiteral("promised.rri"));
-    const QString atBound = dir.filePath(QStringLiteral("at_bound.rri"));
-    const QString whole = dir.filePath(QStringLiteral("whole.rri"));
-    const QString oneLine = dir.filePath(QStringLiteral("one_line.rri"));
     const QByteArray boundCount = QByteArray::number(ParametersMaxDesignPoints + 1) + "\r\n";
-    if (!writeLarge(lineFeeds, {}, 100 << 20) ||
-        !writeLarge(promised, Head + "1666667\r\n", 10 << 20) ||
-        !writeLarge(atBound, Head + boundCount, 100 << 20) ||
-        !writeLarge(oneLine, {}, 100 << 20, {}, '7') ||
-        !writeLarge(whole, Head + boundCount, 6 * ParametersMaxDesignPoints, Tail))
-        return 2;
-
-    bool met = true;
-    QString message;
-    const auto report = [&](const char* name, double ms, double goalMs,
-                            const char* measure = "median") {
-        const double peak = peakMb();
-        std::printf("%s:\n  \"%s\"\n  %s %.1f ms (goal: under %.0f ms), peak memory of the "
-                    "process so far %.1f MB (goal: under 300 MB)\n",
-                    name, qPrintable(message.replace(QLatin1Char('\n'), QLatin1String(" / "))),
-                    measure, ms, goalMs, peak);
-        met = met && ms < goalMs && peak < 300.0;
+    const auto reader = [](const char* name, std::function<bool(const QString&)> make) {
+        return BenchCase{name, [name, make](int argc, char** argv, int runs) {
+                             QApplication app(argc, argv);
+                             return readerCase(name, runs, make);
+                         }};
     };
-
-    report("100 MB of line feeds",
-           timed(
-               runs, [&] { return readMessage(lineFeeds); }, message),
-           1000.0);
-    report("count 1666667, then 10 MB of line feeds",
-           timed(
-               runs, [&] { return readMessage(promised); }, message),
-           1000.0);
-    report("count at the bound, then 100 MB of line feeds",
-           timed(
-               runs, [&] { return readMessage(atBound); }, message),
-           1000.0);
-    report("one line of 100 MB",
-           timed(
-               runs, [&] { return readMessage(oneLine); }, message),
-           1000.0);
-
-    // The real command's load into the window: the grid gets every design point.
-    TForm1 form;
-    form.show();
-    QApplication::processEvents();
-    const auto load = [&] {
-        Zdanie->FileName = whole;
-        try {
-            form.LoadParameters();
-            QApplication::processEvents(); // the grid's first paint
-            return QStringLiteral("loaded, %1 grid rows").arg(form.StringGrid1->rowCount());
-        } catch (const AppError& error) {
-            return error.message();
-        }
+    const auto window = [](const char* name, bool accessible,
+                           std::function<bool(const QString&)> make) {
+        return BenchCase{name, [name, accessible, make](int argc, char** argv, int runs) {
+                             QApplication app(argc, argv);
+                             return windowCase(name, runs, accessible, make);
+                         }};
     };
-    // The first load is the one that makes the rows: its time is the one to judge.
-    double first = 0.0;
-    const double median = timed(runs, load, message, &first);
-    std::printf("(median of the loads %.1f ms)\n", median);
-    report("whole file at the bound into the main window", first, 5000.0, "first load");
-    return met ? 0 : 1;
+    return runCases(
+        argc, argv,
+        {reader("100 MB of line feeds",
+                [](const QString& path) { return writeLarge(path, {}, 100 << 20); }),
+         reader(
+             "count 1666667, then 10 MB of line feeds",
+             [](const QString& path) { return writeLarge(path, Head + "1666667\r\n", 10 << 20); }),
+         reader("count at the bound, then 100 MB of line feeds",
+                [boundCount](const QString& path) {
+                    return writeLarge(path, Head + boundCount, 100 << 20);
+                }),
+         reader("one line of 100 MB",
+                [](const QString& path) { return writeLarge(path, {}, 100 << 20, {}, '7'); }),
+         window("whole file at the design-point bound into the main window", false, writeWhole),
+         window("one design-point name of 31 MB into the main window", false, writeLongName),
+         window("one design-point name of 31 MB, assistive technology on", true, writeLongName),
+         BenchCase{"one design-point name of 31 MB put into the grid, assistive technology on",
+                   [](int argc, char** argv, int runs) {
+                       QApplication app(argc, argv);
+                       return windowCase(
+                           "one design-point name of 31 MB put into the grid, assistive "
+                           "technology on",
+                           runs, true, {}, [] {
+                               QString name;
+                               while (name.size() < (31 << 20))
+                                   name += QStringLiteral("Расчетная точка ");
+                               return name;
+                           });
+                   }},
+         window("widest file the bounds accept into the main window", false, writeWidestAccepted),
+         window("widest file the bounds accept, assistive technology on", true,
+                writeWidestAccepted)});
 }

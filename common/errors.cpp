@@ -69,9 +69,14 @@ void AppError::refreshWhat()
     m_utf8 = message().toStdString();
 }
 
+QString filePlace(const QString& path)
+{
+    return u"Файл «"_s + path + u'»';
+}
+
 QString fileLinePlace(const QString& path, qint64 line)
 {
-    return u"Файл «"_s + path + u"», строка "_s + QString::number(line);
+    return filePlace(path) + u", строка "_s + QString::number(line);
 }
 
 namespace

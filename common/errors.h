@@ -62,7 +62,8 @@ template <class F> decltype(auto) atPlace(const ErrorPlace& place, F&& f)
     }
 }
 
-// The description of a line of a file, "Файл «PATH», строка N".
+// The description of a file, "Файл «PATH»", and of a line of it, "Файл «PATH», строка N".
+QString filePlace(const QString& path);
 QString fileLinePlace(const QString& path, qint64 line);
 
 // A bad text as a message quotes it: control characters, which would end or break the line the

@@ -1,21 +1,22 @@
 #include "common/string_grid.h"
 
+#include "common/cell_text.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace
 {
 
 // Prepares the painter as the grid's canvas for the cell's state, then hands the cell to the
 // grid's drawing routine.
-class GridDelegate : public QStyledItemDelegate
+class GridDelegate : public CellDelegate
 {
 public:
-    explicit GridDelegate(StringGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+    explicit GridDelegate(StringGrid* grid) : CellDelegate(grid), m_grid(grid) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override
@@ -36,7 +37,7 @@ public:
         } else {
             painter->fillRect(option.rect, painter->brush());
             painter->drawText(option.rect.adjusted(2, 2, -2, -2), Qt::AlignLeft | Qt::AlignTop,
-                              index.data(Qt::DisplayRole).toString());
+                              drawnText(index.data(Qt::DisplayRole).toString()));
         }
         painter->restore();
     }
@@ -88,7 +89,8 @@ StringGrid::StringGrid(int colCount, int rowCount, int fixedRows, int fixedCols,
                     QAbstractItemView::AnyKeyPressed);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setWordWrap(true);
-    setItemDelegate(new GridDelegate(this));
+    m_delegate = new GridDelegate(this);
+    setItemDelegate(m_delegate);
     viewport()->setMouseTracking(true);
 
     m_kept.resize(colCount);
@@ -135,6 +137,11 @@ void StringGrid::setCells(int col, int row, const QString& text)
     }
 }
 
+void StringGrid::setMaxLength(int length)
+{
+    m_delegate->setMaxLength(length);
+}
+
 void StringGrid::setDefaultRowHeight(int height)
 {
     verticalHeader()->setDefaultSectionSize(height);
@@ -167,7 +174,7 @@ void StringGrid::restoreKept(int firstRow, int lastRow, int firstCol, int lastCo
     m_restoring = true;
     for (int r = firstRow; r <= lastRow; ++r) {
         for (int c = firstCol; c <= lastCol; ++c) {
-            auto* cell = new QTableWidgetItem(cells(c, r));
+            auto* cell = new CellItem(cells(c, r));
             cell->setFlags(cellFlags(c, r));
             setItem(r, c, cell);
         }

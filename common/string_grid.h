@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+class CellDelegate;
 class QPainter;
 
 // Stores the text of a cell editor still open in view and closes it. Commands started from the
@@ -33,6 +34,9 @@ public:
     int fixedCols() const { return m_fixedCols; }
     void setFixedCells(int fixedRows, int fixedCols);
     void setDefaultRowHeight(int height);
+    // Limits what the user types or pastes into a cell editor to length characters (0: no
+    // limit); texts set by the program are never cut.
+    void setMaxLength(int length);
     void setDrawCellHandler(DrawCellFn handler) { m_drawCell = std::move(handler); }
     const DrawCellFn& drawCellHandler() const { return m_drawCell; }
 
@@ -57,6 +61,7 @@ private:
     int m_fixedCols;
     std::vector<std::vector<QString>> m_kept; // [col][row]
     DrawCellFn m_drawCell;
+    CellDelegate* m_delegate = nullptr;
     bool m_restoring = false;
     int m_resizingColumn = -1;
 };

@@ -1,11 +1,15 @@
 #include "common/value_list_editor.h"
 
+#include "common/cell_text.h"
+
 #include <QHeaderView>
 
 ValueListEditor::ValueListEditor(const QString& keyTitle, const QString& valueTitle,
                                  QWidget* parent)
-    : QTableWidget(0, 2, parent)
+    : QTableWidget(0, 2, parent), m_delegate(new CellDelegate(this))
 {
+    // The toolkit's drawing, of a cell's drawn text only.
+    setItemDelegate(m_delegate);
     setHorizontalHeaderLabels({keyTitle, valueTitle});
     verticalHeader()->hide();
     horizontalHeader()->setHighlightSections(false);
@@ -19,10 +23,10 @@ void ValueListEditor::setKeys(const QStringList& keys)
 {
     setRowCount(static_cast<int>(keys.size()));
     for (int r = 0; r < keys.size(); ++r) {
-        auto* keyItem = new QTableWidgetItem(keys.at(r));
+        auto* keyItem = new CellItem(keys.at(r));
         keyItem->setFlags(Qt::ItemIsEnabled);
         setItem(r, 0, keyItem);
-        auto* valueItem = new QTableWidgetItem();
+        auto* valueItem = new CellItem();
         valueItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
         setItem(r, 1, valueItem);
     }
@@ -44,4 +48,9 @@ void ValueListEditor::setValue(int row, const QString& text)
 {
     if (QTableWidgetItem* cell = item(row - 1, 1))
         cell->setText(text);
+}
+
+void ValueListEditor::setMaxLength(int length)
+{
+    m_delegate->setMaxLength(length);
 }

@@ -1,5 +1,6 @@
 #include "common/window_routines.h"
 
+#include "common/cell_text.h"
 #include "common/platform.h"
 #include "common/string_grid.h"
 
@@ -15,8 +16,8 @@ int grownRowHeight(int rowHeight, int textHeight)
 void StringGrid1DrawCell(StringGrid& grid, int col, int row, const QRect& rect, QPainter& painter)
 {
     painter.fillRect(rect, painter.brush());
-    // Texts of any length are drawn whole.
-    const QString text = grid.cells(col, row);
+    // Only the drawn text is laid out: a cell of megabytes would take seconds at every repaint.
+    const QString text = drawnText(grid.cells(col, row));
     if (text.isEmpty())
         return;
     const int height = platform::drawWrappedText(painter, rect, text);

@@ -9,8 +9,9 @@ class StringGrid;
 
 // Window routines that every main window binds.
 
-// Cell drawing of every string grid: fill, then the cell's text centred and word-wrapped from the
-// top; a row lower than the text becomes the text's height plus 10 (rows never shrink).
+// Cell drawing of every string grid: fill, then the cell's text (its first DrawnTextLength
+// characters, common/cell_text.h) centred and word-wrapped from the top; a row lower than the
+// text becomes the text's height plus 10 (rows never shrink).
 void StringGrid1DrawCell(StringGrid& grid, int col, int row, const QRect& rect, QPainter& painter);
 int grownRowHeight(int rowHeight, int textHeight);
 

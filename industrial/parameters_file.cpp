@@ -50,6 +50,9 @@ public:
     {
         if (const QString character = firstOutsideCp1251(value); !character.isEmpty())
             throw EUnwritableCharacter(character, value);
+        // One character is one byte in the code page.
+        if (value.size() > ParametersMaxLineLength)
+            throw EValueTooLong(value);
         // A line break inside a value would shift every later value by a line.
         QString flat = value;
         flat.replace(u'\r', u' ').replace(u'\n', u' ');
@@ -96,35 +99,43 @@ public:
     bool next(QString& text)
     {
         ++m_line;
-        // Read in pieces: a line may be of any length, a file no longer than the program writes.
-        QByteArray bytes;
-        char piece[4096];
-        for (;;) {
-            const qint64 got = m_device.readLine(piece, sizeof piece);
+        // Read in pieces up to the bound with a CR LF: a longer line is refused before it is held
+        // whole, and lines that run past ParametersMaxBytes are refused before they are read.
+        char line[ParametersMaxLineLength + 3]; // and readLine's terminator
+        qint64 length = 0;
+        while (length < qint64(sizeof line) - 1) {
+            const qint64 got = m_device.readLine(line + length, qint64(sizeof line) - length);
             if (got <= 0)
                 break;
-            bytes.append(piece, got);
+            length += got;
             m_read += got;
             if (m_read > ParametersMaxBytes)
                 atLine([] {
                     throw EBadParameters(
                         u"Файл длиннее 32 МБ: такого файла параметров программа не записывает"_s);
                 });
-            if (piece[got - 1] == '\n')
+            if (line[length - 1] == '\n')
                 break;
         }
-        if (bytes.isEmpty()) {
+        if (length == 0) {
             if (auto* file = qobject_cast<QFileDevice*>(&m_device);
                 file && file->error() != QFileDevice::NoError)
                 throw EFileError::cannotRead(file->fileName(), file->errorString());
             text.clear();
             return false;
         }
-        if (bytes.endsWith('\n'))
-            bytes.chop(1);
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
-        text = fromCp1251(bytes);
+        if (line[length - 1] == '\n')
+            --length;
+        if (length > 0 && line[length - 1] == '\r')
+            --length;
+        if (length > ParametersMaxLineLength)
+            atLine([] {
+                throw EBadParameters(u"Строка длиннее "_s +
+                                     QString::number(ParametersMaxLineLength) +
+                                     u" символов: такого файла параметров программа не "
+                                     u"записывает"_s);
+            });
+        text = fromCp1251(QByteArray::fromRawData(line, length));
         return true;
     }
 
@@ -193,6 +204,12 @@ EUnwritableCharacter::EUnwritableCharacter(const QString& character, const QStri
     : AppError(u"Символ «"_s + character +
                u"» нельзя записать в файл параметров (кодировка Windows-1251): "_s +
                shownText(value))
+{
+}
+
+EValueTooLong::EValueTooLong(const QString& value)
+    : AppError(u"Значение длиннее "_s + QString::number(ParametersMaxLineLength) +
+               u" символов нельзя записать в файл параметров: "_s + shownText(value))
 {
 }
 

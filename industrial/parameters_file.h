@@ -31,6 +31,14 @@ public:
     EUnwritableCharacter(const QString& character, const QString& value);
 };
 
+// A value longer than a file's line may be: the save is refused rather than write a file that no
+// load takes.
+class EValueTooLong : public AppError
+{
+public:
+    explicit EValueTooLong(const QString& value);
+};
+
 struct StoredSystem {
     int item = 0;
     // Rows 1..N of the device list as name, MTBF, probability; only for the compute item.
@@ -57,7 +65,8 @@ struct ObjectParameters {
     bool FireRoomMark = false;
 };
 
-// The lines of the file, CR LF after each. Throws EUnwritableCharacter.
+// The lines of the file, CR LF after each. Throws EUnwritableCharacter, and EValueTooLong for a
+// value longer than ParametersMaxLineLength.
 QByteArray encodeParameters(const ObjectParameters& parameters);
 
 // The most design points a file may hold; a count above it is refused.
@@ -65,18 +74,23 @@ inline constexpr int ParametersMaxDesignPoints = 10000;
 // The most bytes a file may hold: many times a file at that count, and little enough that what
 // the window keeps of it stays within a few hundred megabytes.
 inline constexpr qint64 ParametersMaxBytes = qint64(32) << 20;
+// The longest line a file may hold, in bytes without its end (one a character in code page 1251):
+// far above anything an engineer types, and what the edits whose text is stored as typed let the
+// user type.
+inline constexpr int ParametersMaxLineLength = 4096;
 
 // The whole file is checked before anything is returned; lines are read only as far as they are
 // needed. Throws EConvertError for a line that does not convert, EBadParameters for a count or an
-// item out of range (more than ParametersMaxDesignPoints design points among them) or a file
-// longer than ParametersMaxBytes, and
-// EFileError when a file device fails to read. A failure of a line of a file names the file and
+// item out of range (more than ParametersMaxDesignPoints design points among them), a line longer
+// than ParametersMaxLineLength or lines that run past ParametersMaxBytes before the last value,
+// and EFileError when a file device fails to read. A failure of a line of a file names the file and
 // the line ("Файл «PATH», строка N").
 ObjectParameters decodeParameters(QIODevice& device);
 ObjectParameters decodeParameters(const QByteArray& bytes);
 
 // Writes through a temporary file that replaces the old one only when complete. Throws
-// EUnwritableCharacter before touching the file, EFileError when it cannot be written.
+// EUnwritableCharacter or EValueTooLong before touching the file, EFileError when it cannot be
+// written.
 void writeParametersFile(const QString& path, const ObjectParameters& parameters);
 
 // Throws EFileError when the file cannot be read, else as decodeParameters.

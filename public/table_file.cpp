@@ -2,8 +2,10 @@
 
 #include "common/cp1251.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,34 +17,76 @@ constexpr char EndOfFile = '\x1A';
 class LineReader
 {
 public:
-    explicit LineReader(const QByteArray& bytes) : m_bytes(bytes)
+    LineReader(QIODevice& device, const QString& path) : m_device(device), m_path(path)
     {
-        const qsizetype stop = bytes.indexOf(EndOfFile);
-        m_end = stop < 0 ? bytes.size() : stop;
+        // A file of unknown size is counted as it is read.
+        if (!device.isSequential() && device.size() > MaxTableBytes)
+            throw tooLong();
     }
 
-    bool atEnd() const { return m_pos >= m_end; }
-
-    // The next line without its end; empty past the end of the file.
-    QByteArray next()
+    // The next line without its end into `text`; false, with `text` empty, past the end of the
+    // file. Read in pieces up to the bound with a CR LF: a longer line is refused before it is
+    // held whole.
+    bool next(QByteArray& text)
     {
-        if (atEnd())
-            return QByteArray();
-        qsizetype stop = m_bytes.indexOf('\n', m_pos);
-        if (stop < 0 || stop > m_end)
-            stop = m_end;
-        qsizetype length = stop - m_pos;
-        if (stop < m_end && length > 0 && m_bytes.at(stop - 1) == '\r')
+        ++m_line;
+        text.clear();
+        if (m_ended)
+            return false;
+        char line[MaxTableLineLength + 3]; // and readLine's terminator
+        qint64 length = 0;
+        bool byLineFeed = false;
+        while (length < qint64(sizeof line) - 1) {
+            const qint64 got = m_device.readLine(line + length, qint64(sizeof line) - length);
+            if (got <= 0) {
+                if (auto* file = qobject_cast<QFileDevice*>(&m_device);
+                    file && file->error() != QFileDevice::NoError)
+                    throw ETableFileError::diskReadError();
+                m_ended = true;
+                break;
+            }
+            m_read += got;
+            if (m_read > MaxTableBytes)
+                throw tooLong();
+            if (const auto* stop = static_cast<const char*>(
+                    std::memchr(line + length, EndOfFile, static_cast<size_t>(got)))) {
+                length = stop - line;
+                m_ended = true;
+                break;
+            }
+            length += got;
+            if (line[length - 1] == '\n') {
+                byLineFeed = true;
+                --length;
+                break;
+            }
+        }
+        if (!byLineFeed && length == 0)
+            return false;
+        if (byLineFeed && length > 0 && line[length - 1] == '\r')
             --length;
-        const QByteArray line = m_bytes.mid(m_pos, length);
-        m_pos = stop + 1;
-        return line;
+        if (length > MaxTableLineLength) {
+            ETableTooLarge error = ETableTooLarge::lineTooLong();
+            error.setPlace(ErrorPlace::described(fileLinePlace(m_path, m_line)));
+            throw error;
+        }
+        text = QByteArray(line, length);
+        return true;
     }
 
 private:
-    const QByteArray& m_bytes;
-    qsizetype m_end = 0;
-    qsizetype m_pos = 0;
+    ETableTooLarge tooLong() const
+    {
+        ETableTooLarge error = ETableTooLarge::fileTooLong();
+        error.setPlace(ErrorPlace::described(filePlace(m_path)));
+        return error;
+    }
+
+    QIODevice& m_device;
+    QString m_path;
+    qint64 m_line = 0;
+    qint64 m_read = 0;
+    bool m_ended = false;
 };
 
 bool isBlank(char c)
@@ -52,9 +96,9 @@ bool isBlank(char c)
 
 int readCount(LineReader& lines)
 {
-    if (lines.atEnd())
+    QByteArray line;
+    if (!lines.next(line))
         return 1;
-    const QByteArray line = lines.next();
     qsizetype i = 0;
     while (i < line.size() && isBlank(line.at(i)))
         ++i;
@@ -98,9 +142,28 @@ ETableFileError ETableFileError::invalidNumericInput()
     return ETableFileError(u"Invalid numeric input"_s);
 }
 
+ETableTooLarge ETableTooLarge::fileTooLong()
+{
+    return ETableTooLarge(u"Файл длиннее 1 МБ: такой таблицы программа не читает"_s);
+}
+
+ETableTooLarge ETableTooLarge::lineTooLong()
+{
+    return ETableTooLarge(u"Строка длиннее "_s + QString::number(MaxTableLineLength) +
+                          u" символов: такой таблицы программа не читает"_s);
+}
+
 void loadTable(TableSink& grid, const QByteArray& bytes, const QString& path)
 {
-    LineReader lines(bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    loadTable(grid, buffer, path);
+}
+
+void loadTable(TableSink& grid, QIODevice& device, const QString& path)
+{
+    LineReader lines(device, path);
     auto atLine = [&path](qint64 line) { return ErrorPlace::described(fileLinePlace(path, line)); };
     const int cols = atPlace(atLine(1), [&lines] { return readCount(lines); });
     grid.setColCount(cols);
@@ -111,9 +174,12 @@ void loadTable(TableSink& grid, const QByteArray& bytes, const QString& path)
         return count;
     });
     grid.setRowCount(rows);
+    QByteArray line;
     for (int c = 0; c < cols; ++c)
-        for (int r = 0; r < rows; ++r)
-            grid.setCell(c, r, fromCp1251(lines.next()));
+        for (int r = 0; r < rows; ++r) {
+            lines.next(line);
+            grid.setCell(c, r, fromCp1251(line));
+        }
 }
 
 void LoadStringGrid(TableSink& grid, const QString& path)
@@ -124,8 +190,5 @@ void LoadStringGrid(TableSink& grid, const QString& path)
             throw ETableFileError::fileNotFound();
         throw ETableFileError::accessDenied();
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw ETableFileError::diskReadError();
-    loadTable(grid, bytes, path);
+    loadTable(grid, file, path);
 }

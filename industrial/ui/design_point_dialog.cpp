@@ -3,10 +3,12 @@
 #include "common/command_guard.h"
 #include "common/icons.h"
 #include "common/key_filter.h"
+#include "common/labeled_edit.h"
 #include "common/radio_group.h"
 #include "common/string_grid.h"
 #include "industrial/formatters.h"
 #include "industrial/key_filters.h"
+#include "industrial/parameters_file.h"
 #include "industrial/ui/dialog_parts.h"
 #include "industrial/ui/exit_probability_dialog.h"
 #include "industrial/ui/start_evacuation_dialog.h"
@@ -32,6 +34,8 @@ QLineEdit* numericEdit(QWidget* parent)
 {
     auto* edit = new QLineEdit(u"0"_s, parent);
     installKeyFilter(edit, [](QChar key, const QString&) { return numericFieldKey(key); });
+    // The text goes as typed into a grid cell, and from there into a line of the parameters file.
+    setTypingLimit(edit, ParametersMaxLineLength);
     return edit;
 }
 

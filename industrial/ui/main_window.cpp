@@ -13,6 +13,7 @@
 #include "industrial/fire_frequency.h"
 #include "industrial/formatters.h"
 #include "industrial/key_filters.h"
+#include "industrial/parameters_file.h"
 #include "industrial/protection_effect.h"
 #include "industrial/report/report.h"
 #include "industrial/results_list.h"
@@ -303,6 +304,10 @@ void TForm1::buildInputs(QWidget* column)
             guarded(this, [this] { SpeedButton3Click(); }));
     connect(SpeedButton4, &QToolButton::clicked, this,
             guarded(this, [this] { SpeedButton4Click(); }));
+    // Stored as typed, one value a line: no longer than a line of the parameters file may be.
+    LabeledEdit2->setMaxLength(ParametersMaxLineLength);
+    ValueListEditor1->setMaxLength(ParametersMaxLineLength);
+    StringGrid1->setMaxLength(ParametersMaxLineLength);
     installKeyFilter(ValueListEditor1,
                      [](QChar key, const QString&) { return numericFieldKey(key); });
     installKeyFilter(StringGrid1, [](QChar key, const QString& text) {

@@ -1,15 +1,18 @@
+#include "common/cell_text.h"
 #include "common/labeled_edit.h"
 #include "common/radio_group.h"
 #include "common/string_grid.h"
 #include "common/value_list_editor.h"
 
 #include "support/test_support.h"
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -195,4 +198,47 @@ TEST(RadioGroup, ColumnsFillTopToBottom)
     EXPECT_EQ(at(4).y(), at(1).y());
     group.button(4)->click(); // still one group
     EXPECT_EQ(group.itemIndex(), 4);
+}
+
+// A long cell is measured and named by its drawn part, in the grid and in the key-value list
+// alike: the whole text would be laid out at every size query and sent whole to assistive tools.
+TEST(CellText, LongCellsAreMeasuredAndNamedByTheirDrawnPart)
+{
+    QString longText;
+    for (int i = 0; i < 300; ++i)
+        longText += u"слово "_s;
+    const QString drawn = longText.left(DrawnTextLength);
+    StringGrid grid(2, 2, 0, 0);
+    ValueListEditor list(u"Здание"_s, u"Площадь"_s);
+    list.setKeys({u"one"_s});
+    struct Case {
+        QTableWidget* view;
+        int row;
+        int col;
+        std::function<void(const QString&)> set;
+    };
+    const Case cases[] = {
+        {&grid, 1, 1, [&grid](const QString& text) { grid.setCells(1, 1, text); }},
+        {&list, 0, 1, [&list](const QString& text) { list.setValue(1, text); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.view->metaObject()->className());
+        c.view->resize(300, 200);
+        c.view->show();
+        const auto measured = [&c](const QString& text) {
+            c.set(text);
+            QAccessibleInterface* table = QAccessible::queryAccessibleInterface(c.view);
+            // Public in the item view, protected in the table view.
+            const QAbstractItemView* view = c.view;
+            return std::make_pair(
+                view->sizeHintForRow(c.row),
+                table->tableInterface()->cellAt(c.row, c.col)->text(QAccessible::Name));
+        };
+        const auto whole = measured(longText);
+        const auto cut = measured(drawn);
+        EXPECT_EQ(whole.first, cut.first);
+        EXPECT_TRUE(whole.second == drawn) << whole.second.size() << " characters";
+        c.set(longText); // the cell keeps all it is given
+        EXPECT_TRUE(c.view->item(c.row, c.col)->text() == longText);
+    }
 }

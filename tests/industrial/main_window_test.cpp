@@ -3,6 +3,7 @@
 #include "common/string_grid.h"
 #include "common/value_list_editor.h"
 #include "industrial/fire_frequency.h"
+#include "industrial/parameters_file.h"
 #include "industrial/ui/calc_report_dialog.h"
 #include "industrial/ui/design_point_dialog.h"
 #include "industrial/ui/device_list_dialog.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +27,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -331,6 +334,74 @@ TEST_F(MainWindowTest, AreaTableTakesDigitsAndBothSeparators)
     EXPECT_EQ(table->value(1), u"1.2.3"_s);
     typeIntoRow(2, u"1,5"_s);
     EXPECT_EQ(table->value(2), u"1,5"_s);
+}
+
+// Where a value goes as typed into a line of the parameters file, what the user types or pastes
+// stops at the longest line a file may hold; a longer text the program put there stays whole.
+TEST_F(MainWindowTest, TypingStopsAtTheLongestLineOfTheParametersFile)
+{
+    StringGrid* grid = form.StringGrid1;
+    ValueListEditor* list = form.ValueListEditor1;
+    TForm6* dialog = form.form6();
+    // The editor of a cell as a user opens it, or null.
+    const auto cellEditor = [](QTableWidget* view, int row, int col) {
+        view->setFocus();
+        view->setCurrentCell(row, col);
+        view->editItem(view->item(row, col));
+        QApplication::processEvents();
+        return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    };
+    struct Case {
+        const char* where;
+        std::function<void(const QString&)> set; // by the program
+        std::function<QLineEdit*()> edit;        // where the user types
+        std::function<QString()> stored;         // what the save reads
+    };
+    const auto field = [](const char* where, QLineEdit* edit) {
+        return Case{where, [edit](const QString& text) { edit->setText(text); },
+                    [edit] { return edit; }, [edit] { return edit->text(); }};
+    };
+    const Case cases[] = {
+        {"design-point grid", [grid](const QString& text) { grid->setCells(1, 1, text); },
+         [&] { return cellEditor(grid, 1, 1); },
+         [&] {
+             form.commitGridEdits();
+             return grid->cells(1, 1);
+         }},
+        {"area table", [list](const QString& text) { list->setValue(1, text); },
+         [&] { return cellEditor(list, 0, 1); },
+         [&] {
+             form.commitGridEdits();
+             return list->value(1);
+         }},
+        field("single area", form.LabeledEdit2->edit()),
+        field("exit probability", dialog->Edit1),
+        field("evacuation time", dialog->Edit2),
+        field("blocking time", dialog->Edit3),
+        field("evacuation start time", dialog->Edit4),
+    };
+    const int bound = ParametersMaxLineLength;
+    const QString almost(bound - 1, u'1');
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        for (const bool paste : {false, true}) {
+            c.set(almost);
+            QLineEdit* edit = c.edit();
+            ASSERT_NE(edit, nullptr);
+            edit->end(false);
+            if (paste) {
+                QGuiApplication::clipboard()->setText(u"345"_s);
+                edit->paste();
+            } else {
+                QTest::keyClicks(edit, u"23"_s);
+            }
+            EXPECT_TRUE(c.stored() == almost + (paste ? u'3' : u'2')) << c.stored().size();
+        }
+        const QString longer(bound + 10, u'1');
+        c.set(longer);
+        ASSERT_NE(c.edit(), nullptr);
+        EXPECT_TRUE(c.stored() == longer) << c.stored().size();
+    }
 }
 
 TEST_F(MainWindowTest, RemovingDesignPoints)

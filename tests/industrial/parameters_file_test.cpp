@@ -245,36 +245,119 @@ TEST(ParametersFile, ReadFailureIsNotAnOpenFailure)
 }
 
 // A file longer than the program ever writes is refused at the line that runs past the limit,
-// however its lines are cut, before the window is asked to keep it.
+// however its lines are cut, before the window is asked to keep it; a line longer than the program
+// writes is refused before it is held whole.
 TEST(ParametersFile, FileLongerThanTheProgramWritesIsRefused)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"long.rri"_s);
     const qint64 limit = ParametersMaxBytes;
-    const std::vector<std::pair<QByteArray, int>> cases = {
-        {QByteArray(limit + 1, 'x'), 1},                 // one line
-        {"0\r\n0\r\n0\r\n" + QByteArray(limit, '7'), 4}, // an area line
-        {"8\r\n" + QByteArray(limit, '\n'), 2},          // ends inside the limit: no refusal
+    const QString fileTooLong =
+        u"Файл длиннее 32 МБ: такого файла параметров программа не записывает"_s;
+    const QString lineTooLong =
+        u"Строка длиннее 4096 символов: такого файла параметров программа не записывает"_s;
+    // Design-point cells at the line bound, more of them than the limit holds.
+    const QByteArray gridHead = fileOf(Head + Areas + u"1|0|0|1401"_s);
+    const auto cellsPastTheLimit = [&gridHead] {
+        QByteArray bytes = gridHead;
+        for (int cell = 0; cell < 6 * 1400; ++cell)
+            bytes += QByteArray(ParametersMaxLineLength, 'x') + "\r\n";
+        return bytes;
     };
-    for (const auto& [bytes, line] : cases) {
-        SCOPED_TRACE(line);
-        writeFile(path, bytes);
+    const int pastTheLimit =
+        17 + static_cast<int>((limit - gridHead.size()) / (ParametersMaxLineLength + 2)) + 1;
+    // Each file is made and let go before it is read: the peak it leaves is below what reading
+    // a long line whole would take. Lines within the bound are kept until the limit is passed.
+    struct Case {
+        std::function<QByteArray()> bytes;
+        int line;
+        QString reason;     // empty: the conversion error of a line within the limit
+        long peakMegabytes; // at most this much more at the peak of the process
+    };
+    const Case cases[] = {
+        {[limit] { return QByteArray(limit + 1, 'x'); }, 1, lineTooLong, 16}, // one line
+        {[limit] { return "0\r\n0\r\n0\r\n" + QByteArray(limit, '7'); }, 4, lineTooLong,
+         16}, // an area line
+        {cellsPastTheLimit, pastTheLimit, fileTooLong, 160},
+        // Ends inside the limit: no refusal.
+        {[limit] { return "8\r\n" + QByteArray(limit, '\n'); }, 3, {}, 160},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        writeFile(path, c.bytes());
         rusage before{};
         getrusage(RUSAGE_SELF, &before);
         try {
             readParametersFile(path);
             ADD_FAILURE() << "read";
         } catch (const EBadParameters& error) {
-            EXPECT_NE(line, 2);
-            EXPECT_EQ(error.message(), fileLinePlace(path, line) +
-                                           u"\nФайл длиннее 32 МБ: такого файла параметров "
-                                           u"программа не записывает"_s);
+            EXPECT_EQ(error.message(), fileLinePlace(path, c.line) + u'\n' + c.reason);
         } catch (const EConvertError& error) {
-            EXPECT_EQ(line, 2) << error.message().toStdString();
+            EXPECT_TRUE(c.reason.isEmpty()) << error.message().toStdString();
         }
         rusage after{};
         getrusage(RUSAGE_SELF, &after);
-        EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 160 << 10) << "kilobytes more at the peak";
+        EXPECT_LT(after.ru_maxrss - before.ru_maxrss, c.peakMegabytes << 10)
+            << "kilobytes more at the peak";
+    }
+}
+
+// Every value is one line of at most 4096 bytes, wherever it stands. The reader takes a line at
+// the bound, with either line end, and refuses one byte more naming the file and the line; the
+// writer refuses a longer value before it touches the file, so that no save makes a file that no
+// load takes.
+TEST(ParametersFile, LinesUpToTheBound)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"object.rri"_s);
+    const QString old = dir.filePath(u"old.rri"_s);
+    writeFile(old, "old");
+    struct Case {
+        const char* value;
+        int line;
+        std::function<void(ObjectParameters&, const QString&)> put;
+    };
+    const Case cases[] = {
+        {"working hours", 1, [](ObjectParameters& p, const QString& v) { p.hoursPerDay = v; }},
+        {"last area cell", 13, [](ObjectParameters& p, const QString& v) { p.areas.last() = v; }},
+        {"single area", 14, [](ObjectParameters& p, const QString& v) { p.singleArea = v; }},
+        {"design-point name", 18,
+         [](ObjectParameters& p, const QString& v) { p.designPoints.at(0).at(0) = v; }},
+        {"last device cell", 31,
+         [](ObjectParameters& p, const QString& v) { p.systems.at(0).devices.at(1).at(2) = v; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        ObjectParameters p;
+        p.areas = QStringList(9, u"0"_s);
+        p.designPoints.resize(1);
+        p.systems.at(0) = {5, {{u"ИП"_s, u"1"_s, u"0.9"_s}, {u"ИП"_s, u"1"_s, u"0.9"_s}}, 0};
+        c.put(p, QString(ParametersMaxLineLength, u'Я'));
+        const QByteArray atBound = encodeParameters(p);
+        for (const QByteArray& file : {atBound, QByteArray(atBound).replace("\r\n", "\n")})
+            EXPECT_EQ(encodeParameters(decodeParameters(file)), atBound);
+
+        writeFile(path, QByteArray(atBound).replace(QByteArray(ParametersMaxLineLength, '\xDF'),
+                                                    QByteArray(ParametersMaxLineLength + 1, 'x')));
+        try {
+            readParametersFile(path);
+            ADD_FAILURE() << "read";
+        } catch (const EBadParameters& error) {
+            EXPECT_EQ(error.message(), fileLinePlace(path, c.line) +
+                                           u"\nСтрока длиннее 4096 символов: такого файла "
+                                           u"параметров программа не записывает"_s);
+        }
+
+        c.put(p, QString(ParametersMaxLineLength + 1, u'Я'));
+        try {
+            writeParametersFile(old, p);
+            ADD_FAILURE() << "written";
+        } catch (const EValueTooLong& error) {
+            EXPECT_EQ(error.message(),
+                      u"Значение длиннее 4096 символов нельзя записать в файл параметров: "_s +
+                          QString(100, u'Я') + u'…');
+        }
+        EXPECT_TRUE(fileContents(old) == "old");
     }
 }
 
@@ -302,7 +385,7 @@ TEST(ParametersFile, FailureNamesItsLine)
                     "ELF\x02\x01\x00\x00\tx\x1b[\r\n",
                     25),
          3, u"'\\x7FELF\\x02\\x01\\x00\\x00\\x09x\\x1B[' is not a valid integer value"_s},
-        {fileOf(u"8|247|"_s + QString(20000, u'Я')), 3,
+        {fileOf(u"8|247|"_s + QString(ParametersMaxLineLength, u'Я')), 3,
          u"'"_s + QString(100, u'Я') + u"…' is not a valid integer value"_s},
     };
     for (const auto& [bytes, line, reason] : cases) {

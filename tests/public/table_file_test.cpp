@@ -3,6 +3,7 @@
 #include "public/table_file.h"
 #include "support/test_support.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -104,6 +105,72 @@ TEST(TableFile, CellsColumnByColumnWholeLines)
     EXPECT_EQ(table.cell(2, 0), u"h2"_s);
     EXPECT_EQ(table.cell(2, 1), QString());
     EXPECT_EQ(table.cell(2, 2), QString());
+}
+
+// A table is read up to the bounds and no further: a file past 1 MB is refused naming the file,
+// a line past 4096 bytes naming its line; a file at both bounds is read whole.
+TEST(TableFile, SizeAndLineBounds)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"table1.rrt"_s);
+    const QString fileTooLong =
+        filePlace(path) + u"\nФайл длиннее 1 МБ: такой таблицы программа не читает"_s;
+    const auto lineTooLong = [&path](int line) {
+        return fileLinePlace(path, line) +
+               u"\nСтрока длиннее 4096 символов: такой таблицы программа не читает"_s;
+    };
+    // Two columns of cells at the line bound, then lines after the last cell up to the size
+    // bound.
+    const QByteArray cell = QByteArray(MaxTableLineLength, '\xC0') + "\r\n";
+    const int rows = static_cast<int>(MaxTableBytes / cell.size() / 2) - 1;
+    const QByteArray counts = "2\r\n" + QByteArray::number(rows) + "\r\n";
+    QByteArray atBounds = counts;
+    for (int n = 0; n < 2 * rows; ++n)
+        atBounds += cell;
+    atBounds += QByteArray(MaxTableBytes - atBounds.size(), '\n');
+    QByteArray longCell = atBounds;
+    longCell.insert(counts.size() + rows * cell.size(), 'x'); // the first cell of column 1
+    longCell.chop(1);
+    QByteArray longCount = atBounds;
+    longCount.insert(1, QByteArray(MaxTableLineLength, ' '));
+    longCount.truncate(MaxTableBytes);
+
+    struct Case {
+        const char* file;
+        QByteArray bytes;
+        QString error; // empty: loads
+    };
+    const Case cases[] = {
+        {"at both bounds", atBounds, {}},
+        {"with line feeds alone", QByteArray(atBounds).replace("\r\n", "\n"), {}},
+        {"a byte past the size bound", atBounds + 'x', fileTooLong},
+        {"a cell past the line bound", longCell, lineTooLong(3 + rows)},
+        {"a count past the line bound", longCount, lineTooLong(1)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        writeFile(path, c.bytes);
+        RecordedTable table;
+        try {
+            LoadStringGrid(table, path);
+            EXPECT_TRUE(c.error.isEmpty()) << "loaded";
+            EXPECT_EQ(table.rows, rows);
+            EXPECT_EQ(table.cellsPut, 2 * rows);
+            EXPECT_TRUE(table.cell(1, rows - 1) == QString(MaxTableLineLength, u'А'));
+        } catch (const AppError& error) {
+            EXPECT_EQ(error.message(), c.error);
+            EXPECT_LE(table.cellsPut, rows);
+        }
+    }
+
+    // A file that opens but fails while it is read.
+    RecordedTable table;
+    try {
+        LoadStringGrid(table, u"/proc/self/mem"_s);
+        ADD_FAILURE() << "loaded";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(), fileLinePlace(u"/proc/self/mem"_s, 1) + u"\nDisk read error"_s);
+    }
 }
 
 // The tables delivered beside the program: every cell that can be chosen goes into an edit as a
