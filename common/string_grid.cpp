@@ -46,7 +46,7 @@ public:
                       const QModelIndex& index) const override
     {
         const QString before = index.data(Qt::EditRole).toString();
-        QStyledItemDelegate::setModelData(editor, model, index);
+        CellDelegate::setModelData(editor, model, index);
         if (index.data(Qt::EditRole).toString() != before)
             emit m_grid->cellEdited(index.column(), index.row());
     }

@@ -186,9 +186,12 @@ void LoadStringGrid(TableSink& grid, const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (!QFileInfo::exists(path))
-            throw ETableFileError::fileNotFound();
-        throw ETableFileError::accessDenied();
+        // The file is named, as a table that is there but bad is: the box alone says not which.
+        atPlace(ErrorPlace::described(filePlace(path)), [&path] {
+            if (!QFileInfo::exists(path))
+                throw ETableFileError::fileNotFound();
+            throw ETableFileError::accessDenied();
+        });
     }
     loadTable(grid, file, path);
 }

@@ -252,8 +252,10 @@ TEST_F(TableDialogsTest, StartTimeTableShowsAChoiceOnlyOnceMade)
 
 TEST_F(NoTablesTest, MissingTableFilesAreReportedAndStartUpGoesOn)
 {
+    // Each box names the file it looked for, with its folder.
     EXPECT_EQ(desktop.errors,
-              QStringList({u"Ovrelta|File not found"_s, u"Ovrelta|File not found"_s}));
+              QStringList({u"Ovrelta|Файл «"_s + path(u"table2.rrt"_s) + u"»\nFile not found"_s,
+                           u"Ovrelta|Файл «"_s + path(u"table1.rrt"_s) + u"»\nFile not found"_s}));
     // The design grids stay, empty; "Готово" then takes an empty text.
     EXPECT_EQ(dlg1->StringGrid1->rowCount(), 4);
     EXPECT_EQ(dlg2->StringGrid1->rowCount(), 4);
