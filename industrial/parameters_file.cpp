@@ -215,6 +215,11 @@ EValueTooLong::EValueTooLong(const QString& value)
 
 QByteArray encodeParameters(const ObjectParameters& parameters)
 {
+    // What the reader refuses is never written: the engineer would save an object that no load
+    // brings back.
+    if (parameters.designPoints.size() > std::size_t{ParametersMaxDesignPoints})
+        throw ETooMuchToSave(u"Расчетных точек больше 10000: такого файла параметров программа "
+                             u"не открывает"_s);
     LineWriter out;
     out.line(parameters.hoursPerDay);
     out.line(parameters.daysPerYear);
@@ -248,6 +253,9 @@ QByteArray encodeParameters(const ObjectParameters& parameters)
     for (std::size_t s = 0; s < parameters.systems.size(); ++s)
         if (isComputed(parameters, s))
             out.number(parameters.systems.at(s).mode.value_or(0));
+    if (out.bytes().size() > ParametersMaxBytes)
+        throw ETooMuchToSave(
+            u"Файл вышел бы длиннее 32 МБ: такого файла параметров программа не открывает"_s);
     return out.bytes();
 }
 

@@ -39,6 +39,14 @@ public:
     explicit EValueTooLong(const QString& value);
 };
 
+// An object that no parameters file the program opens could hold: more design points, or more
+// bytes in all, than the reader takes. The save is refused rather than write such a file.
+class ETooMuchToSave : public AppError
+{
+public:
+    using AppError::AppError;
+};
+
 struct StoredSystem {
     int item = 0;
     // Rows 1..N of the device list as name, MTBF, probability; only for the compute item.
@@ -65,8 +73,9 @@ struct ObjectParameters {
     bool FireRoomMark = false;
 };
 
-// The lines of the file, CR LF after each. Throws EUnwritableCharacter, and EValueTooLong for a
-// value longer than ParametersMaxLineLength.
+// The lines of the file, CR LF after each. Throws EUnwritableCharacter, EValueTooLong for a
+// value longer than ParametersMaxLineLength, and ETooMuchToSave for more than
+// ParametersMaxDesignPoints design points or more than ParametersMaxBytes in all.
 QByteArray encodeParameters(const ObjectParameters& parameters);
 
 // The most design points a file may hold; a count above it is refused.
@@ -89,8 +98,8 @@ ObjectParameters decodeParameters(QIODevice& device);
 ObjectParameters decodeParameters(const QByteArray& bytes);
 
 // Writes through a temporary file that replaces the old one only when complete. Throws
-// EUnwritableCharacter or EValueTooLong before touching the file, EFileError when it cannot be
-// written.
+// EUnwritableCharacter, EValueTooLong or ETooMuchToSave before touching the file, EFileError when
+// it cannot be written.
 void writeParametersFile(const QString& path, const ObjectParameters& parameters);
 
 // Throws EFileError when the file cannot be read, else as decodeParameters.

@@ -414,6 +414,38 @@ TEST(ParametersFile, DesignPointsUpToTheBound)
     EXPECT_EQ(most.designPoints.size(), static_cast<std::size_t>(ParametersMaxDesignPoints));
     EXPECT_EQ(loaded(withPoints(ParametersMaxDesignPoints + 1)),
               u"Неверное число расчетных точек: '10002'"_s);
+
+    // A save never writes what a load refuses: one point more than the bound, or long cells past
+    // 32 MB in all. Both leave the old file as it was.
+    QTemporaryDir dir;
+    const QString old = dir.filePath(u"old.rri"_s);
+    writeFile(old, "old");
+    ObjectParameters tooMany = most;
+    tooMany.designPoints.emplace_back();
+    ObjectParameters tooLarge;
+    const QString cell(ParametersMaxLineLength, u'x');
+    tooLarge.designPoints.assign(std::size_t{ParametersMaxBytes} / (6 * cell.size()) + 1,
+                                 {cell, cell, cell, cell, cell, cell});
+    for (const auto& [parameters, error] :
+         {std::pair{&tooMany, u"Расчетных точек больше 10000: такого файла параметров программа "
+                              u"не открывает"_s},
+          std::pair{&tooLarge, u"Файл вышел бы длиннее 32 МБ: такого файла параметров "
+                               u"программа не открывает"_s}}) {
+        try {
+            writeParametersFile(old, *parameters);
+            ADD_FAILURE() << "written";
+        } catch (const ETooMuchToSave& e) {
+            EXPECT_EQ(e.message(), error);
+        }
+        EXPECT_TRUE(fileContents(old) == "old");
+    }
+    // At the bounds a save writes what a load then takes.
+    writeParametersFile(old, most);
+    EXPECT_EQ(readParametersFile(old).designPoints.size(), most.designPoints.size());
+    tooLarge.designPoints.pop_back();
+    tooLarge.designPoints.pop_back();
+    writeParametersFile(old, tooLarge);
+    EXPECT_EQ(readParametersFile(old).designPoints.size(), tooLarge.designPoints.size());
 }
 
 // Random and mutated files end in an error or a clean load, and what loads writes back the same.
