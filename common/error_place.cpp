@@ -89,12 +89,13 @@ QString fieldCaption(QWidget* control)
     return {};
 }
 
+// The headings are texts the user typed, a design point's name among them: cut as bad texts are.
 QString cellPlace(const QString& rowHeading, int rowNumber, const QString& columnHeading)
 {
     QString text = rowHeading.isEmpty() ? u"Строка "_s + QString::number(rowNumber)
-                                        : u"Строка «"_s + rowHeading + u'»';
+                                        : u"Строка «"_s + shownText(rowHeading) + u'»';
     if (!columnHeading.isEmpty())
-        text += u", столбец «"_s + columnHeading + u'»';
+        text += u", столбец «"_s + shownText(columnHeading) + u'»';
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "common/command_guard.h"
 #include "common/errors.h"
 #include "common/labeled_edit.h"
+#include "common/radio_group.h"
 #include "common/string_grid.h"
 #include "common/value_list_editor.h"
 #include "support/test_support.h"
@@ -9,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -76,11 +78,15 @@ TEST(CommandGuard, ErrorNamesTheControlItsTextCameFrom)
     auto* devices = new StringGrid(3, 4, 1, 0);
     devices->setObjectName(u"Devices"_s);
     devices->setCells(2, 0, u"Вероятность"_s);
+    points->setCells(0, 1, QString(300, u'т')); // a name pasted long
     auto* areas = new ValueListEditor(u"Здание"_s, u"Площадь, кв. м."_s);
     areas->setObjectName(u"Areas"_s);
     areas->setKeys({u"Склады"_s, u"Цеха"_s});
+    auto* systems = new RadioGroup(u" Система: "_s, {u"Нет"_s, u"Расчет"_s});
+    systems->setObjectName(u"Systems"_s);
+    systems->setItemIndex(1);
     for (QWidget* w : std::initializer_list<QWidget*>{hours, group, label, buddied, hidden, points,
-                                                      devices, areas})
+                                                      devices, areas, systems})
         layout->addWidget(w);
     showActive(window);
     hidden->hide();
@@ -98,13 +104,18 @@ TEST(CommandGuard, ErrorNamesTheControlItsTextCameFrom)
         {ErrorPlace::field(u"Hidden"_s), u"Поле «Скрытое поле»"_s, nullptr, -1, -1},
         {ErrorPlace::cell(u"Points"_s, 1, 2), u"Строка «Точка Б», столбец «Время, мин.»"_s, points,
          2, 1},
-        {ErrorPlace::cell(u"Points"_s, 1, 1), u"Строка 1, столбец «Время, мин.»"_s, points, 1, 1},
+        {ErrorPlace::cell(u"Points"_s, 1, 1),
+         u"Строка «"_s + QString(100, u'т') + u"…», столбец «Время, мин.»"_s, points, 1, 1},
         {ErrorPlace::cell(u"Devices"_s, 2, 3), u"Строка 3, столбец «Вероятность»"_s, devices, 3, 2},
         {ErrorPlace::cell(u"Areas"_s, 1, 2), u"Строка «Цеха», столбец «Площадь, кв. м.»"_s, areas,
          1, 1},
         {ErrorPlace::described(u"Файл «/a/b.rri», строка 7"_s), u"Файл «/a/b.rri», строка 7"_s,
          nullptr, -1, -1},
         {ErrorPlace::field(u"NoSuchControl"_s), QString(), nullptr, -1, -1},
+        // A group gives its chosen button the focus; a description of its own stays.
+        {ErrorPlace::field(u"Systems"_s), u"Поле «Система»"_s, systems->button(1), -1, -1},
+        {ErrorPlace::field(u"Systems"_s).describedAs(u"Список, строка 2"_s), u"Список, строка 2"_s,
+         systems->button(1), -1, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line.toStdString());
