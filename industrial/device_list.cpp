@@ -50,7 +50,8 @@ int confirmedDeviceCount(const QString& countText)
     return count;
 }
 
-ETooManyDevices::ETooManyDevices() : AppError(u"Число технических средств не может быть больше 20"_s)
+ETooManyDevices::ETooManyDevices()
+    : AppError(u"Число технических средств не может быть больше 20"_s)
 {
 }
 

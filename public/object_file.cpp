@@ -163,8 +163,7 @@ StoredObject decodeObject(const QByteArray& bytes, const QString& path)
         const bool notNegative = slot == ParSlot::Qp || slot == ParSlot::Tf ||
                                  slot == ParSlot::Tr || slot == ParSlot::Tne ||
                                  slot == ParSlot::Tbl || slot == ParSlot::Tsk;
-        object.Par.at(static_cast<std::size_t>(slot)) =
-            notNegative ? in.notNegative() : in.value();
+        object.Par.at(static_cast<std::size_t>(slot)) = notNegative ? in.notNegative() : in.value();
     }
     object.NomScen = in.whole();
     for (std::int32_t& item : object.SystemItems)

@@ -48,11 +48,11 @@ QByteArray encodeObject(const StoredObject& object);
 // Reads the records of the whole file `path`. 20 whole records (200 to 209 bytes) are the older
 // layout; fewer, or 21 to 27, throw EReadError; more than 280 bytes throw EObjectFileError. Every
 // record must hold a finite number encoded as the program writes it, the fire frequency, the
-// times, the numbers of people and the area must not be negative, the protection items and the class must be whole
-// numbers within their groups and the conditions 0 or 1; else EObjectFileError. The scenario
-// number and ReservedInt are rounded half to even and throw EInvalidOp outside 32 bits; Ne and
-// Nneev are rounded likewise but stay extended. Every failure names the file and, where one
-// applies, the record.
+// times, the numbers of people and the area must not be negative, the protection items and the
+// class must be whole numbers within their groups and the conditions 0 or 1; else EObjectFileError.
+// The scenario number and ReservedInt are rounded half to even and throw EInvalidOp outside 32
+// bits; Ne and Nneev are rounded likewise but stay extended. Every failure names the file and,
+// where one applies, the record.
 StoredObject decodeObject(const QByteArray& bytes, const QString& path);
 
 // Nearest whole value, halfway to the even one; infinities and NaN stay as they are.

@@ -29,9 +29,7 @@ long double notNegative(const QString& control, const QString& text)
 {
     const long double value = fieldValue(control, text);
     if (value < 0.0L)
-        atPlace(ErrorPlace::field(control), [&text] {
-            throw ENegativeValue(text);
-        });
+        atPlace(ErrorPlace::field(control), [&text] { throw ENegativeValue(text); });
     return value;
 }
 
